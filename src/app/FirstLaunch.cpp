@@ -1,0 +1,46 @@
+#include "app/FirstLaunch.h"
+
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Screen.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+Decompresseur& decompresseur()
+{
+    static Decompresseur unpack;
+    return unpack;
+}
+} // namespace
+
+void setDecompresseur(Decompresseur unpack) { decompresseur() = std::move(unpack); }
+
+bool DonneesPresentes()
+{
+    for (const char16_t* name : {u"F150.dat", u"D50.dat", u"R10.dat"}) {
+        if (!platform::Fso().FileExists(platform::appFile(QString::fromUtf16(name))))
+            return false;
+    }
+    return true;
+}
+
+bool PremierLancement()
+{
+    if (DonneesPresentes())
+        return true;
+    platform::MsgBox(u"Veuillez patientez pendant la création des fichiers nécessaires au logiciel"_s + u"\r\n"_s,
+                     platform::vbInformation, u"1er lancement du logiciel"_s);
+    platform::TheScreen().setMousePointer(platform::vbHourglass);
+    const QString archive = platform::appFile(u"Geomira.zip"_s);
+    const bool unpacked = decompresseur() && decompresseur()(archive, platform::appPath());
+    platform::TheScreen().setMousePointer(platform::vbDefault);
+    if (unpacked && DonneesPresentes())
+        return true;
+    platform::MsgBox(u"Les données du logiciel n'ont pas pu être installées."_s + u"\r\n\r\n"_s
+                         + u"L'archive a été cherchée ici :"_s + u"\r\n"_s + QDir::toNativeSeparators(archive),
+                     platform::vbCritical, u"1er lancement du logiciel"_s);
+    return false;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// First launch: the pixel files are unpacked from the data archive when missing.
+#include <QString>
+#include <functional>
+
+// Unpacks the archive into the folder; true on success.
+using Decompresseur = std::function<bool(const QString& archive, const QString& folder)>;
+
+// The three files whose presence stands for the whole unpacked data set.
+bool DonneesPresentes();
+
+// Runs the check of the hub's two main buttons: when a file is missing, tells
+// the player, shows the hourglass, unpacks "Geomira.zip" into the application
+// folder and restores the pointer. Returns false (after a critical box saying
+// what went wrong) when the data could not be installed.
+bool PremierLancement();
+
+// The unpacking used by PremierLancement (the archive component by default).
+void setDecompresseur(Decompresseur unpack);

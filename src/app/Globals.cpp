@@ -1,0 +1,3 @@
+#include "app/Globals.h"
+
+int16_t EtatSon = 0;

@@ -1,0 +1,198 @@
+#include "platform/Forms.h"
+
+#include "platform/Screen.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace platform {
+
+namespace {
+bool g_ended = false;
+bool g_unloadAllRunning = false;
+bool g_lastWindowCheckPending = false;
+
+std::function<void()>& lastWindowHandler()
+{
+    static std::function<void()> handler = [] {
+        if (QCoreApplication::instance())
+            QCoreApplication::quit();
+    };
+    return handler;
+}
+
+void checkForLastWindow()
+{
+    // Navigation unloads every window and then shows the next one in the same
+    // handler, so the check waits for the event loop to come back.
+    if (g_lastWindowCheckPending)
+        return;
+    g_lastWindowCheckPending = true;
+    QTimer::singleShot(0, [] {
+        g_lastWindowCheckPending = false;
+        if (!FormInstanceBase::anyLoaded() && lastWindowHandler())
+            lastWindowHandler()();
+    });
+}
+} // namespace
+
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Geomira"));
+}
+
+FormWindow::~FormWindow()
+{
+    if (instance_)
+        instance_->window_ = nullptr;
+}
+
+void FormWindow::setClientSizeTw(int width, int height) { setFixedSize(tw(width), tw(height)); }
+
+void FormWindow::setCloseBoxRemoved(bool removed)
+{
+    if (closeBoxRemoved_ == removed)
+        return;
+    closeBoxRemoved_ = removed;
+    const bool wasVisible = isVisible();
+    Qt::WindowFlags flags = windowFlags();
+    if (removed)
+        flags = (flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint)
+            & ~Qt::WindowCloseButtonHint;
+    else
+        flags = (flags & ~Qt::CustomizeWindowHint) | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    if (wasVisible)
+        show();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    // The instance destroys the window itself; Qt must not.
+    event->ignore();
+    if (closeBoxRemoved_ || !instance_)
+        return;
+    instance_->Unload();
+}
+
+FormInstanceBase::FormInstanceBase(const char* className, std::function<FormWindow*()> factory)
+    : className_(QString::fromLatin1(className)), factory_(std::move(factory))
+{
+    const_cast<std::vector<FormInstanceBase*>&>(all()).push_back(this);
+}
+
+const std::vector<FormInstanceBase*>& FormInstanceBase::all()
+{
+    static std::vector<FormInstanceBase*> instances;
+    return instances;
+}
+
+bool FormInstanceBase::anyLoaded()
+{
+    for (const FormInstanceBase* instance : all()) {
+        if (instance->isLoaded())
+            return true;
+    }
+    return false;
+}
+
+QStringList& FormInstanceBase::unloadJournal()
+{
+    static QStringList journal;
+    return journal;
+}
+
+void FormInstanceBase::Load()
+{
+    touch();
+    if (window_ || loading_)
+        return;
+    loading_ = true;
+    window_ = factory_();
+    window_->instance_ = this;
+    ++loadCount_;
+    window_->Form_Load();
+    loading_ = false;
+}
+
+FormWindow* FormInstanceBase::window()
+{
+    Load();
+    return window_;
+}
+
+void FormInstanceBase::Show()
+{
+    Load();
+    if (!window_ || g_ended)
+        return;
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FormInstanceBase::Hide()
+{
+    touch();
+    if (window_)
+        window_->hide();
+}
+
+void FormInstanceBase::Unload()
+{
+    touch();
+    if (!window_ || unloading_)
+        return;
+    unloading_ = true;
+    window_->Form_QueryUnload();
+    destroyWindow();
+    unloading_ = false;
+}
+
+void FormInstanceBase::destroyWindow()
+{
+    if (!window_)
+        return;
+    FormWindow* window = window_;
+    window_ = nullptr;
+    window->instance_ = nullptr;
+    // Timers stop with their window, at once.
+    for (QTimer* timer : window->findChildren<QTimer*>())
+        timer->stop();
+    window->hide();
+    window->setEnabled(false);
+    // The code that asked for the unload may still be running inside the
+    // window: it is deleted once control is back in the event loop.
+    window->deleteLater();
+    unloadJournal().append(className_);
+    checkForLastWindow();
+}
+
+void FormInstanceBase::unloadAll(const std::vector<FormInstanceBase*>& order)
+{
+    if (g_unloadAllRunning)
+        return;
+    g_unloadAllRunning = true;
+    for (FormInstanceBase* instance : order) {
+        instance->touch();
+        if (instance->unloading_)
+            instance->destroyWindow();  // its close handler is the one running this
+        else
+            instance->Unload();
+    }
+    g_unloadAllRunning = false;
+}
+
+void End()
+{
+    g_ended = true;
+    QCoreApplication::exit(0);
+}
+
+bool programEnded() { return g_ended; }
+void resetProgramEnded() { g_ended = false; }
+
+void setLastWindowUnloadedHandler(std::function<void()> handler) { lastWindowHandler() = std::move(handler); }
+
+} // namespace platform

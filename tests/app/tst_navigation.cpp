@@ -1,0 +1,323 @@
+// The hub, the tutorial chooser and the way between the windows.
+#include "app/Didacticiel.h"
+#include "app/FirstLaunch.h"
+#include "app/Geomira.h"
+#include "app/Globals.h"
+#include "app/Menu.h"
+#include "app/Sommaire.h"
+#include "app/Windows.h"
+#include "platform/FileSystem.h"
+#include "quiz/CarteDep.h"
+#include "testkit/FakePlatform.h"
+#include "tutorials/Blasons.h"
+#include "tutorials/DidacDept.h"
+#include "tutorials/DidacPop.h"
+#include "tutorials/DidacPop2.h"
+#include "tutorials/DidacReg.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+void touch(const QString& folder, const QString& name)
+{
+    QFile file(QDir(folder).filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testkit::FakePlatform> fake;
+    std::unique_ptr<QTemporaryDir> folder;
+    QStringList unpacked;  // archives the fake unpacking was asked for
+    bool unpackSucceeds = true;
+
+private slots:
+    void init()
+    {
+        win::UnloadAll();
+        testkit::flushDeletes();
+        platform::FormInstanceBase::unloadJournal().clear();
+        fake = std::make_unique<testkit::FakePlatform>();
+        folder = std::make_unique<QTemporaryDir>();
+        platform::setAppPath(folder->path());
+        for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
+            touch(folder->path(), QString::fromLatin1(name));
+        unpacked.clear();
+        unpackSucceeds = true;
+        setDecompresseur([this](const QString& archive, const QString& target) {
+            unpacked << archive;
+            if (unpackSucceeds)
+                touch(target, u"R10.dat"_s);
+            return unpackSucceeds;
+        });
+        win::Geomira.Show();
+        win::Geomira->Form_Click();
+    }
+    void cleanup()
+    {
+        win::UnloadAll();
+        testkit::flushDeletes();
+        fake.reset();
+        platform::setAppPath(QString());
+        setDecompresseur(nullptr);
+    }
+
+    void hubTexts()
+    {
+        Sommaire* hub = win::Sommaire.ifLoaded();
+        QVERIFY(hub && hub->isVisible());
+        QCOMPARE(hub->LblDidacticiel->text(),
+                 u"Le didacticiel vous permet d'apprendre la géographie de la France.\r\n\r\n"
+                 "Au sommaire de ce Didacticiel l'apprentissage :\r\n\r\n"
+                 " - Du nom des départements\r\n - Du numéro des départements\r\n - Du nom des régions\r\n"
+                 " - Du nom des préfectures départementes\r\n - Du nom des préfectures régionales\r\n"
+                 " - De la localisation des départements\r\n - De la localisation des régions\r\n"
+                 " - De la superficie des départements et des régions\r\n"
+                 " - De la population des départements et des régions\r\n - Des blasons des régions\r\n"_s);
+        QCOMPARE(hub->LblJeu->text(),
+                 u"Vous êtes prêt pour tester vos connaissances alors JOUONS !\r\n\r\n"
+                 "Ce menu vous offre 31 jeux différents avec plusieurs options :\r\n\r\n"
+                 " - Un niveau facile (avec de l'aide)\r\n - Un niveau difficiel (sans aide)\r\n"
+                 " - Un temps de réponse illimité\r\n - Un temps de réponse limité mais non fixé\r\n"
+                 " - Choix du nombre de question\r\n - Test avec toutes les questions\r\n"_s);
+        QCOMPARE(hub->Didac->text(), u"Cliquez ici"_s);
+        QCOMPARE(hub->Didac->toolTip(), u"Lance le didacticiel"_s);
+        QCOMPARE(hub->Play->toolTip(), u"Lance le jeu"_s);
+        QCOMPARE(hub->Horloge->toolTip(), u"Sons actif"_s);
+        QCOMPARE(hub->aide->toolTip(), u"Aide !"_s);
+        // Every text fits its label at the target screen size.
+        for (QLabel* label : {hub->LblDidacticiel, hub->LblJeu})
+            QVERIFY(label->heightForWidth(label->width()) <= label->height());
+        testkit::screenshot(hub, u"hub"_s);
+    }
+
+    void soundSwitch()
+    {
+        Sommaire* hub = win::Sommaire.ifLoaded();
+        QCOMPARE(EtatSon, int16_t(2));
+        hub->Horloge->click();
+        QCOMPARE(EtatSon, int16_t(1));
+        QCOMPARE(hub->Horloge->toolTip(), u"Sons inactif"_s);
+        QCOMPARE(fake->pictures.loaded, QStringList{platform::appFile(u"sonsnon.bmp"_s)});
+        hub->Horloge->click();
+        QCOMPARE(EtatSon, int16_t(2));
+        QCOMPARE(hub->Horloge->toolTip(), u"Sons actif"_s);
+        QCOMPARE(fake->pictures.loaded.last(), platform::appFile(u"sonsok.bmp"_s));
+
+        // Missing pictures: the switch and its tooltip still change.
+        fake->pictures.missing = QStringList{u"sonsok.bmp"_s, u"sonsnon.bmp"_s};
+        hub->Horloge->click();
+        QCOMPARE(EtatSon, int16_t(1));
+        QCOMPARE(hub->Horloge->toolTip(), u"Sons inactif"_s);
+        QVERIFY(!hub->Horloge->icon().isNull());
+
+        // Back to the hub with the sound off: a fresh hub, sound on.
+        hub->Play->click();
+        win::Menu->Retour_Click();
+        Sommaire* fresh = win::Sommaire.ifLoaded();
+        QVERIFY(fresh && fresh->isVisible());
+        QCOMPARE(EtatSon, int16_t(2));
+        QCOMPARE(fresh->Horloge->toolTip(), u"Sons actif"_s);
+        QCOMPARE(win::Sommaire.loadCount() >= 2, true);
+    }
+
+    void dataPresentOpensTheChooserAtOnce()
+    {
+        win::CarteDep.Load();
+        win::Sommaire->Play->click();
+        QVERIFY(fake->dialogs.boxes.isEmpty());
+        QVERIFY(fake->screen.pointerHistory.isEmpty());
+        QVERIFY(unpacked.isEmpty());
+        QVERIFY(!win::Sommaire.isVisible());
+        QVERIFY(win::Sommaire.isLoaded());
+        QVERIFY(!win::CarteDep.isLoaded());
+        QVERIFY(win::Menu.isVisible());
+    }
+
+    void missingFileUnpacksTheArchiveFirst()
+    {
+        QFile::remove(platform::appFile(u"R10.dat"_s));
+        fake->dialogs.onBox = [this](const testkit::ShownBox&) { QVERIFY(unpacked.isEmpty()); };
+        win::Sommaire->Didac->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        QCOMPARE(fake->dialogs.boxes[0].prompt, u"Veuillez patientez pendant la création des fichiers nécessaires au logiciel\r\n"_s);
+        QCOMPARE(fake->dialogs.boxes[0].title, u"1er lancement du logiciel"_s);
+        QCOMPARE(fake->dialogs.boxes[0].style, 64);
+        QCOMPARE(unpacked, QStringList{platform::appFile(u"Geomira.zip"_s)});
+        QCOMPARE(fake->screen.pointerHistory, (QList<int>{platform::vbHourglass, platform::vbDefault}));
+        QVERIFY(win::Didacticiel.isVisible());
+    }
+
+    void failedUnpackingStaysOnTheHub()
+    {
+        QFile::remove(platform::appFile(u"D50.dat"_s));
+        unpackSucceeds = false;
+        win::Sommaire->Play->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QCOMPARE(fake->dialogs.boxes[1].style, 16);
+        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"n'ont pas pu être installées"_s));
+        QVERIFY(fake->dialogs.boxes[1].prompt.contains(QDir::toNativeSeparators(platform::appFile(u"Geomira.zip"_s))));
+        QCOMPARE(fake->screen.current, int(platform::vbDefault));
+        QVERIFY(win::Sommaire.isVisible());
+        QVERIFY(!win::Menu.isLoaded());
+
+        // Reported success that leaves a file missing is a failure too.
+        unpackSucceeds = true;
+        fake->dialogs.boxes.clear();
+        win::Sommaire->Play->click();  // writes R10 only; D50 still missing
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QVERIFY(!win::Menu.isLoaded());
+    }
+
+    void helpButtonOpensTheHelpFile()
+    {
+        win::Sommaire->aide->click();
+        QCOMPARE(fake->help.paths, QStringList{platform::appFile(u"help/Geomira.chm"_s)});
+        QCOMPARE(fake->help.owners.front(), win::Sommaire.ifLoaded());
+    }
+
+    void chooserLevels()
+    {
+        win::Sommaire->Didac->click();
+        Didacticiel* chooser = win::Didacticiel.ifLoaded();
+        QVERIFY(chooser);
+        QVERIFY(chooser->cancel->isHidden());
+        QVERIFY(chooser->SupPop[0]->isHidden());
+        for (auto* option : chooser->Didac)
+            QVERIFY(!option->isChecked());
+
+        // A fresh chooser: "C'est parti" at once does nothing.
+        chooser->Ok->click();
+        QVERIFY(fake->dialogs.boxes.isEmpty());
+        QVERIFY(win::Didacticiel.isVisible());
+
+        // Second level without a sub-choice: the message, nothing opens.
+        chooser->Didac[2]->click();
+        QVERIFY(!chooser->cancel->isHidden());
+        QVERIFY(chooser->Didac[0]->isHidden());
+        QVERIFY(!chooser->SupPop[1]->isHidden());
+        chooser->Ok->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        QCOMPARE(fake->dialogs.boxes[0].prompt, u"Veuillez choisir entre départements et régions"_s);
+        QCOMPARE(fake->dialogs.boxes[0].title, u"Erreur de saisie"_s);
+        QCOMPARE(fake->dialogs.boxes[0].style, 48);
+        QVERIFY(win::Didacticiel.isVisible());
+
+        // A sub-choice unselects the subject, which stays shown; choosing the subject again drops the sub-choice.
+        chooser->SupPop[1]->click();
+        QVERIFY(!chooser->Didac[2]->isChecked());
+        QVERIFY(chooser->Didac[2]->isVisible());
+        QVERIFY(chooser->cancel->isVisible());
+        chooser->Didac[2]->click();
+        QVERIFY(!chooser->SupPop[1]->isChecked());
+        chooser->Ok->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+
+        // "Annule": back to the first level with DEPARTEMENTS selected.
+        chooser->SupPop[0]->click();
+        chooser->cancel->click();
+        QVERIFY(chooser->Didac[0]->isChecked());
+        QVERIFY(!chooser->SupPop[0]->isChecked());
+        QVERIFY(chooser->cancel->isHidden());
+        QVERIFY(chooser->SupPop[0]->isHidden());
+        chooser->Ok->click();
+        QVERIFY(!win::Didacticiel.isLoaded());
+        QVERIFY(win::DidacDept.isVisible());
+        QVERIFY(!win::Sommaire.isLoaded());
+        QVERIFY(!win::Geomira.isLoaded());
+    }
+
+    void eachTutorialOpensAndReturnsToAFreshHub_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<int>("sub");
+        QTest::newRow("DidacDept") << 0 << -1;
+        QTest::newRow("DidacReg") << 1 << -1;
+        QTest::newRow("DidacPop") << 2 << 0;
+        QTest::newRow("DidacPop2") << 2 << 1;
+    }
+    void eachTutorialOpensAndReturnsToAFreshHub()
+    {
+        QFETCH(int, subject);
+        QFETCH(int, sub);
+        platform::FormInstanceBase* instances[] = {&win::DidacDept, &win::DidacReg, &win::DidacPop, &win::DidacPop2};
+        platform::FormInstanceBase& tutorial = *instances[sub < 0 ? subject : 2 + sub];
+        const int hubLoads = win::Sommaire.loadCount();
+        win::Sommaire->Didac->click();
+        Didacticiel* chooser = win::Didacticiel.ifLoaded();
+        chooser->Didac[subject]->click();
+        if (sub >= 0)
+            chooser->SupPop[sub]->click();
+        chooser->Ok->click();
+        QVERIFY(tutorial.isVisible());
+        for (auto* other : platform::FormInstanceBase::all()) {
+            if (other != &tutorial && other->className() != u"Didacticiel"_s)
+                QVERIFY2(!other->isLoaded(), qPrintable(other->className()));
+        }
+        auto* window = tutorial.windowIfLoaded();
+        QVERIFY(window->closeBoxRemoved());
+        window->close();
+        QVERIFY(tutorial.isLoaded());  // no close box: the request is ignored
+        QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+        QVERIFY(!buttons.isEmpty());
+        buttons.front()->click();
+        QVERIFY(!tutorial.isLoaded());
+        QVERIFY(win::Sommaire.isVisible());
+        QCOMPARE(win::Sommaire.loadCount(), hubLoads + 1);
+    }
+
+    void chooserBackShowsAFreshHub()
+    {
+        win::Sommaire->Horloge->click();
+        win::Sommaire->Didac->click();
+        win::Didacticiel->Back->click();
+        QVERIFY(!win::Didacticiel.isLoaded());
+        QVERIFY(win::Sommaire.isVisible());
+        QCOMPARE(EtatSon, int16_t(2));
+    }
+
+    void closingTheGameChooserEndsTheProgram()
+    {
+        int ended = 0;
+        platform::setLastWindowUnloadedHandler([&ended] { ++ended; });
+        win::Sommaire->Play->click();
+        QVERIFY(win::Geomira.isLoaded());  // hidden since the title click
+        win::Menu->close();
+        for (auto* instance : platform::FormInstanceBase::all())
+            QVERIFY2(!instance->isLoaded(), qPrintable(instance->className()));
+        QCOMPARE(platform::FormInstanceBase::unloadJournal(),
+                 (QStringList{u"Geomira"_s, u"Menu"_s, u"Sommaire"_s}));
+        QCoreApplication::processEvents();
+        QCOMPARE(ended, 1);
+        platform::setLastWindowUnloadedHandler(nullptr);
+    }
+
+    void unloadAllWithTitleAndHubOnly()
+    {
+        const int menuLoads = win::Menu.loadCount();
+        win::Sommaire.Unload();
+        QCOMPARE(platform::FormInstanceBase::unloadJournal(), (QStringList{u"Geomira"_s, u"Sommaire"_s}));
+        QVERIFY(win::Blasons.isCreated());
+        QCOMPARE(win::Menu.loadCount(), menuLoads);
+    }
+
+    void blasonsReturnsToTheRegionTutorial()
+    {
+        win::UnloadAll();
+        win::DidacReg.Show();
+        win::Blasons.Show();
+        QVERIFY(win::Blasons.windowIfLoaded()->closeBoxRemoved());
+        win::Blasons->Retour->click();
+        QVERIFY(!win::Blasons.isLoaded());
+        QVERIFY(win::DidacReg.isVisible());
+        QVERIFY(!win::Sommaire.isLoaded());
+    }
+};
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"

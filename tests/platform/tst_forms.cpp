@@ -1,0 +1,191 @@
+#include "platform/CloseBox.h"
+#include "platform/Forms.h"
+#include "testkit/FakePlatform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+using platform::FormInstance;
+using platform::FormInstanceBase;
+
+namespace {
+QStringList g_events;
+std::vector<FormInstanceBase*> g_order;
+
+class PlainForm : public platform::FormWindow {
+public:
+    PlainForm() { label = new QLabel(this); }
+    void Form_Load() override
+    {
+        g_events << QStringLiteral("load:") + instance()->className();
+        label->setText(QStringLiteral("fresh"));
+    }
+    QLabel* label;
+};
+
+// A main window: closing it unloads every window.
+class MainForm : public PlainForm {
+public:
+    void Form_QueryUnload() override
+    {
+        g_events << QStringLiteral("query:") + instance()->className();
+        FormInstanceBase::unloadAll(g_order);
+    }
+};
+
+class TimedForm : public PlainForm {
+public:
+    TimedForm()
+    {
+        timer = new QTimer(this);
+        timer->setInterval(1000);
+    }
+    void Form_Load() override
+    {
+        PlainForm::Form_Load();
+        timer->start();
+    }
+    QTimer* timer;
+};
+
+FormInstance<MainForm> Alpha("Alpha");
+FormInstance<PlainForm> Beta("Beta");
+FormInstance<MainForm> Gamma("Gamma");
+FormInstance<TimedForm> Delta("Delta");
+FormInstance<MainForm> Epsilon("Epsilon");
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        g_order = {&Beta, &Delta, &Alpha, &Gamma, &Epsilon};
+        FormInstanceBase::unloadAll(g_order);
+        testkit::flushDeletes();
+        g_events.clear();
+        FormInstanceBase::unloadJournal().clear();
+    }
+
+    void referenceCreatesWithoutLoading()
+    {
+        Beta.Hide();
+        QVERIFY(Beta.isCreated());
+        QVERIFY(!Beta.isLoaded());
+        Beta.Unload();  // not loaded: nothing runs
+        QVERIFY(g_events.isEmpty());
+        QVERIFY(FormInstanceBase::unloadJournal().isEmpty());
+    }
+
+    void touchingAControlLoadsOnce()
+    {
+        const int before = Beta.loadCount();
+        Beta->label->setText(QStringLiteral("changed"));
+        QVERIFY(Beta.isLoaded());
+        QVERIFY(!Beta.isVisible());
+        Beta->label->text();
+        QCOMPARE(Beta.loadCount(), before + 1);
+        QCOMPARE(g_events, QStringList{QStringLiteral("load:Beta")});
+        QCOMPARE(Beta->label->text(), QStringLiteral("changed"));
+    }
+
+    void unloadedWindowComesBackFresh()
+    {
+        Beta.Show();
+        QVERIFY(Beta.isVisible());
+        QCOMPARE(Beta->windowModality(), Qt::NonModal);
+        Beta->label->setText(QStringLiteral("changed"));
+        Beta.Unload();
+        QVERIFY(!Beta.isLoaded());
+        QCOMPARE(Beta->label->text(), QStringLiteral("fresh"));
+        QCOMPARE(g_events.count(QStringLiteral("load:Beta")), 2);
+        QVERIFY(!Beta.isVisible());  // a control access loads but does not show
+    }
+
+    void unloadAllRunsInOrderOnceEachUnderReentry()
+    {
+        // Three main windows whose close handlers each run the unload-all.
+        Alpha.Show();
+        Gamma.Load();
+        Epsilon.Show();
+        Beta.Load();
+        // Delta is never used: the unload-all creates it but does not load it.
+        Gamma.Unload();  // the program closes one main window
+        QCOMPARE(FormInstanceBase::unloadJournal(),
+                 (QStringList{QStringLiteral("Beta"), QStringLiteral("Alpha"), QStringLiteral("Gamma"),
+                              QStringLiteral("Epsilon")}));
+        QCOMPARE(g_events.filter(QStringLiteral("query:")),
+                 (QStringList{QStringLiteral("query:Gamma"), QStringLiteral("query:Alpha"), QStringLiteral("query:Epsilon")}));
+        QVERIFY(!FormInstanceBase::anyLoaded());
+        QVERIFY(Delta.isCreated());
+        QCOMPARE(Delta.loadCount(), 0);
+    }
+
+    void userCloseOfMainWindowUnloadsAll()
+    {
+        Alpha.Show();
+        Beta.Show();
+        Alpha->close();
+        QVERIFY(!Alpha.isLoaded());
+        QVERIFY(!Beta.isLoaded());
+    }
+
+    void removedCloseBoxIgnoresCloseRequests()
+    {
+        Beta.Show();
+        platform::SupprimeFermeture(Beta.window(), true);
+        QVERIFY(!(Beta->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(Beta->isVisible());
+        Beta->close();
+        QVERIFY(Beta.isLoaded());
+        QVERIFY(Beta->isVisible());
+        platform::SupprimeFermeture(Beta.window(), false);
+        QVERIFY(Beta->windowFlags() & Qt::WindowCloseButtonHint);
+        Beta->close();
+        QVERIFY(!Beta.isLoaded());
+    }
+
+    void timersStopWithTheirWindow()
+    {
+        QTimer* timer = Delta->timer;
+        QVERIFY(timer->isActive());
+        QPointer<QTimer> guard(timer);
+        Delta.Unload();
+        QVERIFY(guard.isNull() || !guard->isActive());
+        testkit::flushDeletes();
+        QVERIFY(guard.isNull());
+    }
+
+    void lastUnloadEndsTheProgram()
+    {
+        int calls = 0;
+        platform::setLastWindowUnloadedHandler([&calls] { ++calls; });
+        Alpha.Show();
+        Alpha.Hide();
+        Beta.Show();
+        // Navigation: unload everything, then show the next window at once.
+        Beta.Unload();
+        Alpha.Unload();
+        Beta.Show();
+        QCoreApplication::processEvents();
+        QCOMPARE(calls, 0);
+        Beta.Unload();
+        QCoreApplication::processEvents();
+        QCOMPARE(calls, 1);
+        platform::setLastWindowUnloadedHandler(nullptr);
+    }
+
+    void endStopsShowing()
+    {
+        platform::End();
+        Beta.Show();
+        QVERIFY(Beta.isLoaded());
+        QVERIFY(!Beta.isVisible());
+        platform::resetProgramEnded();
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"

@@ -1,0 +1,126 @@
+#pragma once
+// Recording fakes of every platform service, installed together for a test.
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screen.h"
+#include "platform/Sound.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace testkit {
+
+struct ShownBox {
+    QString prompt;
+    int style = 0;
+    QString title;
+};
+
+class FakeDialogs : public platform::Dialogs {
+public:
+    int msgBox(const QString& prompt, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+    QList<ShownBox> boxes;                 // every message box shown, in order
+    std::deque<int> answers;               // scripted answers; vbOK / vbYes when empty
+    std::deque<QString> inputs;            // scripted input-box texts
+    std::function<void(const ShownBox&)> onBox;  // runs while the box is "open"
+};
+
+class FakeSound : public platform::Sound {
+public:
+    void play(const QString& path) override { played.append(path); }
+    // File names only ("Erreur.wav"), in order.
+    QStringList names() const;
+    QStringList played;
+};
+
+class FakeRandom : public platform::Random {
+public:
+    double next() override;
+    void reseed() override { ++reseeds; }
+    std::deque<double> values;  // scripted draws; 0 when none left
+    int reseeds = 0;
+    int draws = 0;
+};
+
+class FakeClock : public platform::Clock {
+public:
+    QDateTime now() override { return fixed; }
+    QDateTime fixed = QDateTime(QDate(2024, 3, 15), QTime(14, 5, 9));
+};
+
+class FakeScreen : public platform::Screen {
+public:
+    int widthTwips() override { return widthPixels * platform::kTwipsPerPixel; }
+    int heightTwips() override { return heightPixels * platform::kTwipsPerPixel; }
+    void setMousePointer(int pointer) override
+    {
+        current = pointer;
+        pointerHistory.append(pointer);
+    }
+    int mousePointer() override { return current; }
+    int widthPixels = 1024;
+    int heightPixels = 768;
+    int current = platform::vbDefault;
+    QList<int> pointerHistory;
+};
+
+class FakeHelp : public platform::Help {
+public:
+    void show(QWidget* owner, const QString& chmPath) override
+    {
+        owners.append(owner);
+        paths.append(chmPath);
+    }
+    QList<QWidget*> owners;
+    QStringList paths;
+};
+
+class FakePictures : public platform::Pictures {
+public:
+    QImage load(const QString& path) override;
+    QStringList loaded;       // every path asked for
+    QStringList missing;      // file names that load as a null picture
+};
+
+// Installs every fake for its own lifetime and restores the real services after.
+class FakePlatform {
+public:
+    FakePlatform();
+    ~FakePlatform();
+
+    FakeDialogs dialogs;
+    FakeSound sound;
+    FakeRandom random;
+    FakeClock clock;
+    FakeScreen screen;
+    FakeHelp help;
+    FakePictures pictures;
+
+private:
+    platform::ScopedSeam<platform::Dialogs> dialogsSeam_{&dialogs};
+    platform::ScopedSeam<platform::Sound> soundSeam_{&sound};
+    platform::ScopedSeam<platform::Random> randomSeam_{&random};
+    platform::ScopedSeam<platform::Clock> clockSeam_{&clock};
+    platform::ScopedSeam<platform::Screen> screenSeam_{&screen};
+    platform::ScopedSeam<platform::Help> helpSeam_{&help};
+    platform::ScopedSeam<platform::Pictures> picturesSeam_{&pictures};
+};
+
+// Runs the deferred deletions of unloaded windows.
+void flushDeletes();
+
+// Saves a picture of the widget (as shown on screen) to the build's screens
+// folder when GEOMIRA_SCREENSHOTS names one; returns the path written.
+QString screenshot(QWidget* widget, const QString& name);
+
+} // namespace testkit
