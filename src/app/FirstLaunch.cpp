@@ -1,5 +1,6 @@
 #include "app/FirstLaunch.h"
 
+#include "app/archive/ccZip.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Screen.h"
@@ -9,14 +10,23 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// A fresh archive object for each press: Init, then the whole archive
+// unpacked into the folder, folders kept, existing files replaced.
+bool decompresseArchive(const QString& archive, const QString& folder)
+{
+    auto zip = std::make_shared<ccZip>();
+    zip->Init(archive);
+    return zip->Decompress(folder, QString()) == 0;
+}
+
 Decompresseur& decompresseur()
 {
-    static Decompresseur unpack;
+    static Decompresseur unpack = decompresseArchive;
     return unpack;
 }
 } // namespace
 
-void setDecompresseur(Decompresseur unpack) { decompresseur() = std::move(unpack); }
+void setDecompresseur(Decompresseur unpack) { decompresseur() = unpack ? std::move(unpack) : decompresseArchive; }
 
 bool DonneesPresentes()
 {

@@ -15,5 +15,5 @@ bool DonneesPresentes();
 // what went wrong) when the data could not be installed.
 bool PremierLancement();
 
-// The unpacking used by PremierLancement (the archive component by default).
+// The unpacking used by PremierLancement; nullptr restores the archive component.
 void setDecompresseur(Decompresseur unpack);

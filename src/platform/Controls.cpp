@@ -90,3 +90,36 @@ QIcon helpIcon(int size)
 }
 
 } // namespace platform
+
+#include <QTimer>
+
+namespace platform {
+
+TimeBar::TimeBar(QWidget* parent) : QProgressBar(parent)
+{
+    setTextVisible(false);
+    QProgressBar::setRange(0, 20);
+    QProgressBar::setValue(0);
+}
+
+void TimeBar::setMax(float max)
+{
+    max_ = max;
+    QProgressBar::setMaximum(qMax(1, qRound(max)));
+}
+
+void TimeBar::setValue(float value)
+{
+    value_ = value;
+    QProgressBar::setValue(qBound(0, qRound(value), maximum()));
+}
+
+void setTimerEnabled(QTimer* timer, bool enabled)
+{
+    if (!enabled)
+        timer->stop();
+    else if (!timer->isActive())
+        timer->start();
+}
+
+} // namespace platform

@@ -2,7 +2,10 @@
 // Small controls the windows are built from.
 #include <QLabel>
 #include <QPushButton>
+#include <QProgressBar>
 #include <QStatusBar>
+
+class QTimer;
 
 namespace platform {
 
@@ -34,5 +37,28 @@ QWidget* makeLine(QWidget* parent, QPoint from, QPoint to, QColor color = QColor
 // Built-in pictures of the program's buttons, drawn, so that no missing file leaves a button bare.
 QIcon speakerIcon(bool on, int size = 32);
 QIcon helpIcon(int size = 32);
+
+} // namespace platform
+
+namespace platform {
+
+// A progress bar whose maximum and value are single-precision numbers; the
+// bar shows the value rounded.
+class TimeBar : public QProgressBar {
+    Q_OBJECT
+public:
+    explicit TimeBar(QWidget* parent = nullptr);
+    float Max() const { return max_; }
+    float Value() const { return value_; }
+    void setMax(float max);
+    void setValue(float value);
+
+private:
+    float max_ = 20;
+    float value_ = 0;
+};
+
+// A timer's Enabled switch: enabling a running timer does not restart its interval.
+void setTimerEnabled(QTimer* timer, bool enabled);
 
 } // namespace platform

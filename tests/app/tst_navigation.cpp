@@ -16,6 +16,7 @@
 #include "tutorials/DidacReg.h"
 
 #include <QTemporaryDir>
+#include <zip.h>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -172,6 +173,43 @@ private slots:
         win::Sommaire->Play->click();  // writes R10 only; D50 still missing
         QCOMPARE(fake->dialogs.boxes.size(), 2);
         QVERIFY(!win::Menu.isLoaded());
+    }
+
+    void firstLaunchWithTheRealArchive()
+    {
+        setDecompresseur(nullptr);  // the archive component
+        for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
+            QFile::remove(platform::appFile(QString::fromLatin1(name)));
+
+        // No archive at all: the player is told where it was looked for; the hub stays.
+        win::Sommaire->Play->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QCOMPARE(fake->dialogs.boxes[1].style, 16);
+        QVERIFY(!win::Menu.isLoaded());
+        QCOMPARE(fake->screen.current, int(platform::vbDefault));
+
+        int error = 0;
+        zip_t* archive = zip_open(qPrintable(platform::appFile(u"Geomira.zip"_s)), ZIP_CREATE | ZIP_TRUNCATE, &error);
+        QVERIFY(archive);
+        static const char content[] = "0123456789012";
+        for (const char* name : {"F150.dat", "D50.dat", "R10.dat", "sub/D1.dat"}) {
+            zip_source_t* source = zip_source_buffer(archive, content, 13, 0);
+            QVERIFY(zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0);
+        }
+        QCOMPARE(zip_close(archive), 0);
+        touch(folder->path(), u"D50.dat"_s);  // an existing file is replaced
+
+        fake->dialogs.boxes.clear();
+        win::Sommaire->Play->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        QVERIFY(DonneesPresentes());
+        QFile unpacked(platform::appFile(u"sub/D1.dat"_s));
+        QVERIFY(unpacked.open(QIODevice::ReadOnly));
+        QCOMPARE(unpacked.readAll(), QByteArray(content, 13));
+        QFile replaced(platform::appFile(u"D50.dat"_s));
+        QVERIFY(replaced.open(QIODevice::ReadOnly));
+        QCOMPARE(replaced.size(), 13);
+        QVERIFY(win::Menu.isVisible());
     }
 
     void helpButtonOpensTheHelpFile()
