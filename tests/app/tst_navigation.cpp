@@ -22,6 +22,20 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// Writes an archive of 13-byte entries with libzip.
+void writeArchive(const QString& path, const QStringList& names)
+{
+    static const char content[] = "0123456789012";
+    int error = 0;
+    zip_t* archive = zip_open(qPrintable(path), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    QVERIFY(archive);
+    for (const QString& name : names) {
+        zip_source_t* source = zip_source_buffer(archive, content, 13, 0);
+        QVERIFY(zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE) >= 0);
+    }
+    QCOMPARE(zip_close(archive), 0);
+}
+
 void touch(const QString& folder, const QString& name)
 {
     QFile file(QDir(folder).filePath(name));
@@ -119,7 +133,7 @@ private slots:
 
         // Back to the hub with the sound off: a fresh hub, sound on.
         hub->Play->click();
-        win::Menu->Retour_Click();
+        win::Menu->Somm_Click();
         Sommaire* fresh = win::Sommaire.ifLoaded();
         QVERIFY(fresh && fresh->isVisible());
         QCOMPARE(EtatSon, int16_t(2));
@@ -188,15 +202,7 @@ private slots:
         QVERIFY(!win::Menu.isLoaded());
         QCOMPARE(fake->screen.current, int(platform::vbDefault));
 
-        int error = 0;
-        zip_t* archive = zip_open(qPrintable(platform::appFile(u"Geomira.zip"_s)), ZIP_CREATE | ZIP_TRUNCATE, &error);
-        QVERIFY(archive);
-        static const char content[] = "0123456789012";
-        for (const char* name : {"F150.dat", "D50.dat", "R10.dat", "sub/D1.dat"}) {
-            zip_source_t* source = zip_source_buffer(archive, content, 13, 0);
-            QVERIFY(zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0);
-        }
-        QCOMPARE(zip_close(archive), 0);
+        writeArchive(platform::appFile(u"Geomira.zip"_s), {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s, u"sub/D1.dat"_s});
         touch(folder->path(), u"D50.dat"_s);  // an existing file is replaced
 
         fake->dialogs.boxes.clear();
@@ -205,11 +211,55 @@ private slots:
         QVERIFY(DonneesPresentes());
         QFile unpacked(platform::appFile(u"sub/D1.dat"_s));
         QVERIFY(unpacked.open(QIODevice::ReadOnly));
-        QCOMPARE(unpacked.readAll(), QByteArray(content, 13));
+        QCOMPARE(unpacked.readAll(), QByteArray("0123456789012"));
         QFile replaced(platform::appFile(u"D50.dat"_s));
         QVERIFY(replaced.open(QIODevice::ReadOnly));
         QCOMPARE(replaced.size(), 13);
         QVERIFY(win::Menu.isVisible());
+    }
+
+    void brokenArchivesKeepTheHub_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("truncated") << u"truncated"_s;
+        QTest::newRow("corrupt") << u"corrupt"_s;
+        QTest::newRow("malicious") << u"malicious"_s;
+    }
+    void brokenArchivesKeepTheHub()
+    {
+        QFETCH(QString, kind);
+        setDecompresseur(nullptr);
+        QFile::remove(platform::appFile(u"F150.dat"_s));
+        QDir(folder->path()).mkdir(u"app"_s);
+        platform::setAppPath(QDir(folder->path()).filePath(u"app"_s));
+        const QString archivePath = platform::appFile(u"Geomira.zip"_s);
+        writeArchive(archivePath, kind == u"malicious"_s
+                                      ? QStringList{u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s, u"../evil.dat"_s, u"..\\evil2.dat"_s}
+                                      : QStringList{u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s});
+        QFile file(archivePath);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        if (kind == u"truncated"_s)
+            bytes.truncate(bytes.size() / 2);
+        else if (kind == u"corrupt"_s)
+            bytes.fill('x', 64);
+        if (kind != u"malicious"_s) {
+            file.resize(0);
+            file.seek(0);
+            file.write(bytes);
+        }
+        file.close();
+
+        win::Sommaire->Didac->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QCOMPARE(fake->dialogs.boxes[1].style, 16);
+        QVERIFY(win::Sommaire.isVisible());
+        QVERIFY(!win::Didacticiel.isLoaded());
+        QCOMPARE(fake->screen.current, int(platform::vbDefault));
+        // Nothing was written beside the application folder.
+        QVERIFY(!QFile::exists(QDir(folder->path()).filePath(u"evil.dat"_s)));
+        QVERIFY(!QFile::exists(QDir(folder->path()).filePath(u"evil2.dat"_s)));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files).size(), 2);  // D50 and R10 of init()
     }
 
     void helpButtonOpensTheHelpFile()
