@@ -1,5 +1,7 @@
 #include "platform/Conversions.h"
 
+#include <QRegularExpression>
+
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -108,6 +110,13 @@ double Val(const QString& text)
     bool ok = false;
     const double result = number.toDouble(&ok);
     return ok ? result : 0.0;
+}
+
+bool IsNumeric(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?$"));
+    return number.match(text.trimmed()).hasMatch();
 }
 
 double RoundHalfEven(double value)

@@ -19,6 +19,10 @@ QString Str(long long value);
 // stops at the first character that cannot continue the number, 0 when none.
 double Val(const QString& text);
 
+// True when the text, blanks around it allowed, is a plain number: an optional
+// sign, digits with at most one point, an optional exponent ("12", " 7.5 ", "-3", "1E3").
+bool IsNumeric(const QString& text);
+
 // Nearest whole number, a value exactly halfway going to the even one.
 double RoundHalfEven(double value);
 // Round half to even to a 16-bit / 32-bit signed integer; *ok is false (and the

@@ -32,7 +32,7 @@ void MapBox::setPixel(int x, int y, QColor color)
     if (x < 0 || y < 0 || x >= overlay_.width() || y >= overlay_.height())
         return;
     overlay_.setPixel(x, y, color.rgba());
-    update(x, y, 1, 1);
+    update();  // repaints are merged until the event loop runs
 }
 
 void MapBox::clearPixels()

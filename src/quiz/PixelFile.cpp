@@ -15,13 +15,23 @@ int ChampPointCarte(const QByteArray& champ, int largeur, bool* estNombre)
 {
     QByteArray texte = Crypte(Cle, champ);
     texte = texte.leftJustified(largeur, ' ', true);
-    if (estNombre) {
-        const QByteArray trimmed = texte.trimmed();
-        bool digits = !trimmed.isEmpty();
-        for (char c : trimmed)
-            digits = digits && c >= '0' && c <= '9';
-        *estNombre = digits;
+    // Digits and blanks only, the usual case: read them straight away.
+    int value = 0;
+    bool digits = false;
+    bool plain = true;
+    for (char c : texte) {
+        if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            digits = true;
+        } else if (c != ' ') {
+            plain = false;
+            break;
+        }
     }
+    if (estNombre)
+        *estNombre = plain && digits;
+    if (plain)
+        return value;
     return static_cast<int>(platform::Val(QString::fromLatin1(texte)));
 }
 

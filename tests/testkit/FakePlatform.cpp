@@ -1,10 +1,15 @@
 #include "testkit/FakePlatform.h"
 
+#include "platform/Fonts.h"
+
 #include <QCoreApplication>
+#include <cmath>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QProcess>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace testkit {
@@ -45,8 +50,11 @@ QStringList FakeSound::names() const
 double FakeRandom::next()
 {
     ++draws;
-    if (values.empty())
-        return 0.0;
+    if (values.empty()) {
+        // Unscripted draws walk evenly over [0, 1) so that a draw loop always ends.
+        const double golden = 0.6180339887498949;
+        return std::fmod(draws * golden, 1.0);
+    }
     const double value = values.front();
     values.pop_front();
     return value;
@@ -67,7 +75,26 @@ QImage FakePictures::load(const QString& path)
     return image;
 }
 
-FakePlatform::FakePlatform() = default;
+bool FakePrinter::print(const QTextDocument& document, QString* error)
+{
+    if (!available) {
+        if (error)
+            *error = QStringLiteral("Aucune imprimante n'est disponible sur cet ordinateur.\r\nRien n'a été imprimé.");
+        return false;
+    }
+    printed.append(document.toPlainText());
+    if (pdfPath.isEmpty())
+        return true;
+    platform::PdfPrinter pdf(pdfPath);
+    return pdf.print(document, error);
+}
+
+FakePlatform::FakePlatform()
+{
+    // The program's own fonts, so that layouts are checked as the player sees them.
+    static const bool fonts = (platform::installFontSubstitutions(), true);
+    Q_UNUSED(fonts);
+}
 FakePlatform::~FakePlatform() = default;
 
 void flushDeletes()
@@ -84,6 +111,16 @@ QString screenshot(QWidget* widget, const QString& name)
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     widget->grab().save(path);
     return path;
+}
+
+QString pdfText(const QString& pdfPath)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                pdfPath, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace testkit

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Pictures.h"
+#include "platform/Printer.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
@@ -47,7 +48,7 @@ class FakeRandom : public platform::Random {
 public:
     double next() override;
     void reseed() override { ++reseeds; }
-    std::deque<double> values;  // scripted draws; 0 when none left
+    std::deque<double> values;  // scripted draws; then an even walk over [0, 1)
     int reseeds = 0;
     int draws = 0;
 };
@@ -92,6 +93,17 @@ public:
     QStringList missing;      // file names that load as a null picture
 };
 
+// Records what is printed (the plain text of each document) and, when pdfPath
+// is set, prints it there through the PDF printer. With `available` false it
+// fails like a machine without a printer.
+class FakePrinter : public platform::Printer {
+public:
+    bool print(const QTextDocument& document, QString* error) override;
+    QStringList printed;
+    QString pdfPath;
+    bool available = true;
+};
+
 // Installs every fake for its own lifetime and restores the real services after.
 class FakePlatform {
 public:
@@ -105,6 +117,7 @@ public:
     FakeScreen screen;
     FakeHelp help;
     FakePictures pictures;
+    FakePrinter printer;
 
 private:
     platform::ScopedSeam<platform::Dialogs> dialogsSeam_{&dialogs};
@@ -114,6 +127,7 @@ private:
     platform::ScopedSeam<platform::Screen> screenSeam_{&screen};
     platform::ScopedSeam<platform::Help> helpSeam_{&help};
     platform::ScopedSeam<platform::Pictures> picturesSeam_{&pictures};
+    platform::ScopedSeam<platform::Printer> printerSeam_{&printer};
 };
 
 // Runs the deferred deletions of unloaded windows.
@@ -122,5 +136,8 @@ void flushDeletes();
 // Saves a picture of the widget (as shown on screen) to the build's screens
 // folder when GEOMIRA_SCREENSHOTS names one; returns the path written.
 QString screenshot(QWidget* widget, const QString& name);
+
+// The text of a PDF file as pdftotext reads it (layout kept); empty when unreadable.
+QString pdfText(const QString& pdfPath);
 
 } // namespace testkit

@@ -1,0 +1,119 @@
+#include "platform/Printer.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+void setError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+const QString kNothingPrinted = QStringLiteral("Rien n'a été imprimé.");
+
+class SystemPrinter final : public Printer {
+public:
+    bool print(const QTextDocument& document, QString* error) override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            setError(error, QStringLiteral("Aucune imprimante n'est disponible sur cet ordinateur.\r\n") + kNothingPrinted);
+            return false;
+        }
+        QPrinter printer(info, QPrinter::HighResolution);
+        const QString failed = QStringLiteral("L'impression sur l'imprimante « %1 » a échoué.\r\n").arg(info.printerName())
+            + kNothingPrinted;
+        if (!printer.isValid()) {
+            setError(error, failed);
+            return false;
+        }
+        if (!printOnDevice(document, printer, error))
+            return false;
+        if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+            setError(error, failed);
+            return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, QString* error)
+{
+    const QString failed = QStringLiteral("L'impression a échoué.\r\n") + kNothingPrinted;
+    // The usual 2 cm all round, whatever the device proposes.
+    device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        setError(error, failed);
+        return false;
+    }
+    // Laid out again at the device's resolution: point sizes stay point sizes.
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&device);
+    const QSizeF page(device.width(), device.height());
+    copy->setPageSize(page);
+    const int pages = copy->pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            setError(error, failed);
+            return false;
+        }
+        painter.save();
+        painter.translate(0, -i * page.height());
+        copy->drawContents(&painter, QRectF(QPointF(0, i * page.height()), page));
+        painter.restore();
+    }
+    if (!painter.end()) {
+        setError(error, failed);
+        return false;
+    }
+    return true;
+}
+
+bool PdfPrinter::print(const QTextDocument& document, QString* error)
+{
+    QPdfWriter writer(path_);
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    if (!printOnDevice(document, writer, error)) {
+        setError(error, QStringLiteral("Le fichier « %1 » ne peut pas être écrit.\r\n").arg(path_) + kNothingPrinted);
+        return false;
+    }
+    return true;
+}
+
+Printer& Printer::real()
+{
+    static SystemPrinter printer;
+    return printer;
+}
+
+bool PrintRichText(const QTextEdit& box, QString* error)
+{
+    Printer& printer = Seam<Printer>::current();
+    const QTextCursor cursor = box.textCursor();
+    if (!cursor.hasSelection())
+        return printer.print(*box.document(), error);
+    QTextDocument selection;
+    selection.setDefaultFont(box.document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    return printer.print(selection, error);
+}
+
+} // namespace platform
