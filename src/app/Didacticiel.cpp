@@ -49,11 +49,7 @@ Didacticiel::Didacticiel()
     placeTw(cancel, 2580, 4620, 1500, 510);
     placeTw(Back, 4260, 4620, 1680, 510);
 
-    mnuAide = new QPushButton(this);
-    mnuAide->setIcon(platform::helpIcon());
-    mnuAide->setIconSize(QSize(28, 28));
-    mnuAide->setToolTip(u"Aide !"_s);
-    placeTw(mnuAide, 6180, 4620, 600, 510);
+    mnuAide = platform::makeHelpButton(this, 6180, 4620, 600, 510, 28);
 
     StatusBar2 = new platform::BottomStatusBar(this);
     StatusBar2->showMessage(u"Choisissez un sujet puis cliquez sur « C'est parti »."_s);

@@ -222,11 +222,7 @@ Menu::Menu()
     placeTw(JoueOK, 3300, 6960, 2100, 540);
     placeTw(Somm, 6000, 6960, 2100, 540);
 
-    mnuAide = new QPushButton(this);
-    mnuAide->setIcon(platform::helpIcon());
-    mnuAide->setIconSize(QSize(28, 28));
-    mnuAide->setToolTip(u"Aide !"_s);
-    placeTw(mnuAide, 10650, 6930, 600, 600);
+    mnuAide = platform::makeHelpButton(this, 10650, 6930, 600, 600, 28);
 
     StatusBar2 = new platform::BottomStatusBar(this);
     StatusBar2->showMessage(u"Choisissez un jeu, son niveau, le temps de réponse et le nombre de questions."_s);

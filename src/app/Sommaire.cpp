@@ -72,11 +72,7 @@ Sommaire::Sommaire()
     Horloge->setToolTip(u"Sons actif"_s);
     placeTw(Horloge, 300, 6930, 660, 660);
 
-    aide = new QPushButton(this);
-    aide->setIcon(platform::helpIcon());
-    aide->setIconSize(QSize(32, 32));
-    aide->setToolTip(u"Aide !"_s);
-    placeTw(aide, 10440, 6930, 660, 660);
+    aide = platform::makeHelpButton(this, 10440, 6930, 660, 660, 32);
 
     StatusBar2 = new platform::BottomStatusBar(this);
     StatusBar2->showMessage(u"Choisissez le didacticiel ou le jeu."_s);

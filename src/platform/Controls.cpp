@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include "platform/Screen.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -87,6 +89,16 @@ QIcon helpIcon(int size)
     p.setFont(font);
     p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
     return QIcon(pixmap);
+}
+
+QPushButton* makeHelpButton(QWidget* parent, int left, int top, int width, int height, int iconSize)
+{
+    auto* button = new QPushButton(parent);
+    button->setIcon(helpIcon());
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setToolTip(QStringLiteral("Aide !"));
+    button->setGeometry(QRect(tw(left), tw(top), tw(width), tw(height)));
+    return button;
 }
 
 } // namespace platform

@@ -38,6 +38,10 @@ QWidget* makeLine(QWidget* parent, QPoint from, QPoint to, QColor color = QColor
 QIcon speakerIcon(bool on, int size = 32);
 QIcon helpIcon(int size = 32);
 
+// The help button of a window: the built-in picture and the tooltip "Aide !",
+// placed in twips.
+QPushButton* makeHelpButton(QWidget* parent, int left, int top, int width, int height, int iconSize = 28);
+
 } // namespace platform
 
 namespace platform {

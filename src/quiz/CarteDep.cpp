@@ -733,6 +733,15 @@ void CarteDep::LigneRapport(const QString& texte, bool gras, bool italique, bool
     AjouteLigne(win::Rapport->RichTextBox1, texte, gras, italique, souligne, int16_t(taille), int32_t(couleur));
 }
 
+void CarteDep::MontreRapport()
+{
+    // No time-out may judge a question while the report is up.
+    platform::setTimerEnabled(Timer1, false);
+    LigneRapport(QString(), false, false, false, 8, 0);
+    LigneRapport(LigneDatee(platform::Now()), false, false, false, 8, 0);
+    win::Rapport.Show();
+}
+
 void CarteDep::FinDePartie()
 {
     const QString jeu = Jeu();
@@ -744,9 +753,7 @@ void CarteDep::FinDePartie()
                      platform::vbInformation, u"Terminé"_s);
     hide();
     if (JeuAvecRapport(jeu) && NbFausses != 0) {
-        LigneRapport(QString(), false, false, false, 8, 0);
-        LigneRapport(LigneDatee(platform::Now()), false, false, false, 8, 0);
-        win::Rapport.Show();
+        MontreRapport();
     } else {
         win::Menu.Unload();
         win::Sommaire.Unload();
@@ -777,9 +784,7 @@ void CarteDep::Abandon_Click()
         platform::MsgBox(u"Abandon demandé par le joueur."_s, platform::vbInformation, u"Terminé"_s);
     hide();
     if (JeuAvecRapport(jeu) && !Note->text().isEmpty() && NbFausses != 0) {
-        LigneRapport(QString(), false, false, false, 8, 0);
-        LigneRapport(LigneDatee(platform::Now()), false, false, false, 8, 0);
-        win::Rapport.Show();
+        MontreRapport();
     } else {
         win::Menu.Unload();
         win::Sommaire.Unload();

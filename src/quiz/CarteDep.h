@@ -112,6 +112,8 @@ protected:
     void PeintFichier(char famille, int numero, QColor couleur);
     // Loads the report window and writes one line to it.
     static void LigneRapport(const QString& texte, bool gras, bool italique, bool souligne, int taille, long couleur);
+    // End of a game with errors: the dated line, then the report window.
+    void MontreRapport();
     // The countdown's opening step at the end of every question's set-up.
     void EtapeOuverture();
     // The report heading of a game's first question (title in red, summary, empty line).
