@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "quiz/QuizState.h"
 #include "testkit/FakePlatform.h"
+#include "testkit/Sandbox.h"
 
 #include <QHeaderView>
 #include <QTemporaryDir>
@@ -55,8 +56,9 @@ QStringList numbers(int n)
 class TestMenu : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testkit::FakePlatform> fake;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    QTemporaryDir* folder = nullptr;
     Menu* menu = nullptr;
 
     // A mouse click on a game's row, as the player does it.
@@ -100,21 +102,16 @@ private slots:
 
     void init()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake = std::make_unique<testkit::FakePlatform>();
-        folder = std::make_unique<QTemporaryDir>();
-        platform::setAppPath(folder->path());
+        sandbox = std::make_unique<testkit::Sandbox>();
+        fake = &sandbox->fake;
+        folder = &sandbox->folder;
         win::Menu.Show();
         menu = win::Menu.ifLoaded();
         QVERIFY(menu);
     }
     void cleanup()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake.reset();
-        platform::setAppPath(QString());
+        sandbox.reset();
     }
 
     void freshChooser()

@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "quiz/CarteDep.h"
 #include "testkit/FakePlatform.h"
+#include "testkit/Sandbox.h"
 #include "tutorials/Blasons.h"
 #include "tutorials/DidacDept.h"
 #include "tutorials/DidacPop.h"
@@ -46,20 +47,19 @@ void touch(const QString& folder, const QString& name)
 class TestNavigation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testkit::FakePlatform> fake;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    QTemporaryDir* folder = nullptr;
     QStringList unpacked;  // archives the fake unpacking was asked for
     bool unpackSucceeds = true;
 
 private slots:
     void init()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
+        sandbox = std::make_unique<testkit::Sandbox>();
+        fake = &sandbox->fake;
+        folder = &sandbox->folder;
         platform::FormInstanceBase::unloadJournal().clear();
-        fake = std::make_unique<testkit::FakePlatform>();
-        folder = std::make_unique<QTemporaryDir>();
-        platform::setAppPath(folder->path());
         for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
             touch(folder->path(), QString::fromLatin1(name));
         unpacked.clear();
@@ -75,10 +75,7 @@ private slots:
     }
     void cleanup()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake.reset();
-        platform::setAppPath(QString());
+        sandbox.reset();
         setDecompresseur(nullptr);
     }
 

@@ -9,6 +9,7 @@
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "testkit/FakePlatform.h"
+#include "testkit/Sandbox.h"
 
 #include <QPrinterInfo>
 #include <QProcess>
@@ -59,8 +60,9 @@ QImage renderPdf(const QString& pdf, const QString& folder)
 class TestRapport : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testkit::FakePlatform> fake;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    QTemporaryDir* folder = nullptr;
 
     Rapport* showReport(const QString& jeu)
     {
@@ -77,18 +79,13 @@ private slots:
 
     void init()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake = std::make_unique<testkit::FakePlatform>();
-        folder = std::make_unique<QTemporaryDir>();
-        platform::setAppPath(folder->path());
+        sandbox = std::make_unique<testkit::Sandbox>();
+        fake = &sandbox->fake;
+        folder = &sandbox->folder;
     }
     void cleanup()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake.reset();
-        platform::setAppPath(QString());
+        sandbox.reset();
     }
 
     void linesKeepTheirFormat()

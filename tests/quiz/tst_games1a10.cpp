@@ -2,6 +2,7 @@
 // (typed, listed, "Je ne sais pas", time-out, map clicks), report lines, score
 // and the end of each game.
 #include "QuizFixture.h"
+#include "testkit/Sandbox.h"
 
 #include "app/Rapport.h"
 #include "app/Sommaire.h"
@@ -61,8 +62,9 @@ QStringList erreursRapport()
 class TestGames1a10 : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testkit::FakePlatform> fake;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    QTemporaryDir* folder = nullptr;
     CompteMasquages masquages;
 
     // Opens the real quiz window on a game; the draws ask the given départements in turn.
@@ -104,19 +106,14 @@ class TestGames1a10 : public QObject {
 private slots:
     void init()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake = std::make_unique<testkit::FakePlatform>();
-        folder = std::make_unique<QTemporaryDir>();
-        platform::setAppPath(folder->path());
+        sandbox = std::make_unique<testkit::Sandbox>();
+        fake = &sandbox->fake;
+        folder = &sandbox->folder;
         Cle = QString::fromLatin1(kCleValue);
     }
     void cleanup()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake.reset();
-        platform::setAppPath(QString());
+        sandbox.reset();
     }
 
     void questionTexts_data()

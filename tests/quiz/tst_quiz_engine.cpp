@@ -1,6 +1,7 @@
 // The quiz window's engine: lists, question cycle, countdown, painting, hit test,
 // dispatch, score and end of game.
 #include "QuizFixture.h"
+#include "testkit/Sandbox.h"
 
 #include "app/Rapport.h"
 #include "app/Sommaire.h"
@@ -15,8 +16,9 @@ using namespace Qt::StringLiterals;
 class TestQuizEngine : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testkit::FakePlatform> fake;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    QTemporaryDir* folder = nullptr;
     std::unique_ptr<CarteEnregistree> carte;
 
     // Opens a game in a recording quiz window (its load asks the first question).
@@ -31,21 +33,16 @@ class TestQuizEngine : public QObject {
 private slots:
     void init()
     {
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake = std::make_unique<testkit::FakePlatform>();
-        folder = std::make_unique<QTemporaryDir>();
-        platform::setAppPath(folder->path());
+        sandbox = std::make_unique<testkit::Sandbox>();
+        fake = &sandbox->fake;
+        folder = &sandbox->folder;
         Cle = QString::fromLatin1(kCleValue);
         fake->random.values = {0.0};  // département 1 unless a test says otherwise
     }
     void cleanup()
     {
         carte.reset();
-        win::UnloadAll();
-        testkit::flushDeletes();
-        fake.reset();
-        platform::setAppPath(QString());
+        sandbox.reset();
     }
 
     void answerLists_data()
