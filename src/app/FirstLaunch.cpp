@@ -6,6 +6,7 @@
 #include "platform/Screen.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -49,6 +50,9 @@ bool PremierLancement()
     platform::TheScreen().setMousePointer(platform::vbDefault);
     if (unpacked && DonneesPresentes())
         return true;
+    // A partial unpacking must not pass for a complete one at the next press.
+    for (const char16_t* name : {u"F150.dat", u"D50.dat", u"R10.dat"})
+        QFile::remove(platform::appFile(QString::fromUtf16(name)));
     platform::MsgBox(u"Les données du logiciel n'ont pas pu être installées."_s + u"\r\n\r\n"_s
                          + u"L'archive a été cherchée ici :"_s + u"\r\n"_s + QDir::toNativeSeparators(archive),
                      platform::vbCritical, u"1er lancement du logiciel"_s);

@@ -91,6 +91,6 @@ void Geomira::Form_Click()
 
 void Geomira::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Form_Click();
 }

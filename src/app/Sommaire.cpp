@@ -11,6 +11,7 @@
 #include "platform/Screen.h"
 
 #include <QPainter>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using platform::placeTw;
@@ -176,7 +177,7 @@ void Sommaire::UPDATEPROGRESS(QLabel* PB, double Percent)
     QPainter p(&pixmap);
     const double scale = pixmap.width() / 100.0;
     // "###" shows no digit for zero.
-    const double rounded = platform::RoundHalfEven(Percent);
+    const double rounded = std::round(Percent);  // "###" rounds halves away from zero
     const QString text = (rounded == 0 ? QString() : QString::number(rounded)) + u"%"_s;
     const QFontMetrics metrics(PB->font());
     p.setFont(PB->font());

@@ -12,22 +12,24 @@ namespace platform {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();  // the click is this control's, not its window's too
         emit clicked();
+    }
 }
 
 BottomStatusBar::BottomStatusBar(QWidget* window) : QStatusBar(window)
 {
     setSizeGripEnabled(false);
     window->installEventFilter(this);
-    setGeometry(0, window->height() - 22, window->width(), 22);
+    setGeometry(0, window->height() - kHeight, window->width(), kHeight);
 }
 
 bool BottomStatusBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parent() && event->type() == QEvent::Resize) {
         auto* window = static_cast<QWidget*>(watched);
-        setGeometry(0, window->height() - 22, window->width(), 22);
+        setGeometry(0, window->height() - kHeight, window->width(), kHeight);
     }
     return QStatusBar::eventFilter(watched, event);
 }

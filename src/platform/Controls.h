@@ -26,6 +26,7 @@ class BottomStatusBar : public QStatusBar {
     Q_OBJECT
 public:
     explicit BottomStatusBar(QWidget* window);
+    static constexpr int kHeight = 25;  // 375 twips
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

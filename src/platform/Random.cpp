@@ -10,7 +10,9 @@ namespace {
 class StdRandom final : public Random {
 public:
     StdRandom() { reseed(); }
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+    // 24 random bits: every value is exact in single precision and below 1,
+    // so Int(r * n + 1) never reaches n + 1.
+    double next() override { return (engine_() >> 8) * (1.0 / 16777216.0); }
     void reseed() override
     {
         const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

@@ -21,6 +21,7 @@
 #include <QHideEvent>
 #include <QTextEdit>
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using platform::placeTw;
@@ -253,6 +254,7 @@ void CarteDep::Form_Load()
     }
     if (among(g, {"25", "26"}))
         remplit(ListRep, kPrefecturesRegionales);
+    ListRep->setCurrentIndex(-1);  // a freshly filled list has no item chosen
 
     if (TempsLimite()) {
         Temps->setMax(float(platform::Val(reglages()->Sec->text().trimmed())));
@@ -273,6 +275,8 @@ void CarteDep::MasqueEtMontre()
 {
     hide();
     show();
+    raise();
+    activateWindow();
 }
 
 void CarteDep::PlaceHaut(QWidget* control, int topTwips) { control->move(control->x(), platform::tw(topTwips)); }
@@ -424,7 +428,10 @@ bool CarteDep::TireQuestion(int nbItems, const QString& resumeRapport)
             FinDePartie();
             return false;
         }
-        Tirage = float(platform::Int(float(platform::Rnd()) * nbItems + 1));
+        float r = float(platform::Rnd());
+        if (r >= 1.0f)
+            r = std::nextafter(1.0f, 0.0f);  // a generator rounding up must not draw item nbItems + 1
+        Tirage = float(platform::Int(r * nbItems + 1));
         if (DejaPose[int(Tirage)] == 1)
             continue;
         DejaPose[int(Tirage)] = 1;

@@ -68,14 +68,21 @@ void MapBox::paintEvent(QPaintEvent*)
 void MapBox::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    emit mouseMoved(event->buttons(), event->modifiers(), float(p.x() * platform::kTwipsPerPixel),
-                    float(p.y() * platform::kTwipsPerPixel));
+    platform::Screen& screen = platform::TheScreen();
+    emit mouseMoved(event->buttons(), event->modifiers(), float(p.x() * screen.twipsPerPixelX()),
+                    float(p.y() * screen.twipsPerPixelY()));
 }
 
 void MapBox::mousePressEvent(QMouseEvent* event)
 {
     mouseMoveEvent(event);
     pressed_ = event->button() == Qt::LeftButton;
+}
+
+void MapBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is no new click.
+    mouseMoveEvent(event);
 }
 
 void MapBox::mouseReleaseEvent(QMouseEvent* event)

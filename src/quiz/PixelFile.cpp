@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 
 #include <QFile>
+#include <algorithm>
 
 QString FichierPixels(char famille, int numero)
 {
@@ -32,7 +33,8 @@ int ChampPointCarte(const QByteArray& champ, int largeur, bool* estNombre)
         *estNombre = plain && digits;
     if (plain)
         return value;
-    return static_cast<int>(platform::Val(QString::fromLatin1(texte)));
+    // A damaged field may spell a huge number: keep it within reach of an int.
+    return static_cast<int>(std::clamp(platform::Val(QString::fromLatin1(texte)), -1e6, 1e6));
 }
 
 std::vector<PointCarte> LitPointsCarte(const QString& path, bool avecDepartement)

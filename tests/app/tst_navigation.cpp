@@ -178,6 +178,28 @@ private slots:
         QVERIFY(win::Sommaire.isVisible());
         QVERIFY(!win::Menu.isLoaded());
 
+        // A failure after the three files were written: the next press unpacks again.
+        setDecompresseur([this](const QString& archive, const QString& target) {
+            unpacked << archive;
+            for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
+                touch(target, QString::fromLatin1(name));
+            return false;
+        });
+        fake->dialogs.boxes.clear();
+        win::Sommaire->Play->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QVERIFY(!DonneesPresentes());
+        fake->dialogs.boxes.clear();
+        win::Sommaire->Play->click();
+        QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QVERIFY(!win::Menu.isLoaded());
+        setDecompresseur([this](const QString& archive, const QString& target) {
+            unpacked << archive;
+            touch(target, u"R10.dat"_s);
+            return true;
+        });
+        touch(folder->path(), u"F150.dat"_s);
+
         // Reported success that leaves a file missing is a failure too.
         unpackSucceeds = true;
         fake->dialogs.boxes.clear();

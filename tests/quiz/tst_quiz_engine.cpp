@@ -9,7 +9,10 @@
 #include "quiz/Tables.h"
 
 #include <QTest>
+#include <QMouseEvent>
 #include <QTextEdit>
+#include <cmath>
+#include "platform/Random.h"
 
 using namespace Qt::StringLiterals;
 
@@ -53,6 +56,9 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::newRow("5") << u"5"_s << 96 << u"Agen"_s << u"Vesoul"_s;
         QTest::newRow("9") << u"9"_s << 96 << u"Agen"_s << u"Vesoul"_s;
+        QTest::newRow("6") << u"6"_s << 96 << u"Agen"_s << u"Vesoul"_s;
+        QTest::newRow("19") << u"19"_s << 22 << u"Alsace"_s << u"Rhône-Alpes"_s;
+        QTest::newRow("25") << u"25"_s << 22 << u"Ajaccio"_s << u"Toulouse"_s;
         QTest::newRow("14") << u"14"_s << 22 << u"Alsace"_s << u"Rhône-Alpes"_s;
         QTest::newRow("31") << u"31"_s << 22 << u"Alsace"_s << u"Rhône-Alpes"_s;
         QTest::newRow("26") << u"26"_s << 22 << u"Ajaccio"_s << u"Toulouse"_s;
@@ -68,6 +74,7 @@ private slots:
         r.jeu = jeu;
         CarteDep* c = ouvre(r);
         QCOMPARE(c->ListRep->count(), count);
+        QCOMPARE(c->ListRep->currentIndex(), -1);  // nothing chosen until the player chooses
         if (count == 0)
             return;
         QCOMPARE(c->ListRep->itemText(0), first);
@@ -314,6 +321,90 @@ private slots:
         c->show();
         c->hide();
         QVERIFY(!c->Picture1->hasSetPixel(21, 21));
+    }
+
+    void drawNeverPassesTheLastItem()
+    {
+        fake->random.values = {std::nextafter(1.0, 0.0)};
+        ouvre(Reglages{});
+        QCOMPARE(Tirage, 96.0f);
+        // The program's own generator stays below 1 even in single precision.
+        for (int i = 0; i < 100000; ++i)
+            QVERIFY(float(platform::Random::real().next()) < 1.0f);
+    }
+
+    void pixelFileFields()
+    {
+        CarteEnregistree* c = ouvre(Reglages{});
+        c->Picture1->clearPixels();
+        // An empty file paints nothing.
+        ecritPixels(u"D30.dat"_s, {});
+        Tirage = 30;
+        c->ColorieTirage();
+        QVERIFY(QFile::exists(platform::appFile(u"D30.dat"_s)));
+        // A left-aligned "12   " reads 12; a field without digits reads 0 (left column).
+        QFile file(platform::appFile(u"D31.dat"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Crypte(Cle, QByteArray("12   ")) + Crypte(Cle, QByteArray("7    ")) + Crypte(Cle, QByteArray("31 ")));
+        file.write(Crypte(Cle, QByteArray("abc  ")) + Crypte(Cle, QByteArray("9    ")) + Crypte(Cle, QByteArray("31 ")));
+        file.write(Crypte(Cle, QByteArray("9E+99")) + Crypte(Cle, QByteArray("9    ")) + Crypte(Cle, QByteArray("31 ")));
+        file.close();
+        Tirage = 31;
+        c->ColorieTirage();
+        QVERIFY(c->Picture1->hasSetPixel(12, 7));
+        QVERIFY(c->Picture1->hasSetPixel(0, 9));
+        const auto points = LitPointsCarte(platform::appFile(u"D31.dat"_s), true);
+        QCOMPARE(points.size(), size_t(3));
+        QVERIFY(points[0].valide);
+        QVERIFY(!points[1].valide);
+        QVERIFY(!points[2].valide);
+        // A new picture forgets the painting.
+        c->Picture1->setPicture(c->Picture1->picture());
+        QVERIFY(!c->Picture1->hasSetPixel(12, 7));
+    }
+
+    void familyByGame_data()
+    {
+        QTest::addColumn<QString>("jeu");
+        QTest::addColumn<bool>("region");
+        QTest::newRow("12") << u"12"_s << false;
+        QTest::newRow("27") << u"27"_s << false;
+        QTest::newRow("28") << u"28"_s << false;
+        QTest::newRow("13") << u"13"_s << true;
+        QTest::newRow("29") << u"29"_s << true;
+        QTest::newRow("31") << u"31"_s << true;
+    }
+    void familyByGame()
+    {
+        QFETCH(QString, jeu);
+        QFETCH(bool, region);
+        ecritPixels(u"D5.dat"_s, {{{40, 41, 5}}});
+        ecritPixels(u"R5.dat"_s, {{{50, 51, 5}}});
+        Reglages r;
+        r.jeu = jeu;
+        CarteEnregistree* c = ouvre(r);
+        c->Picture1->clearPixels();
+        Tirage = 5;
+        c->ColorieTirage();
+        QCOMPARE(c->Picture1->hasSetPixel(50, 51), region);
+        QCOMPARE(c->Picture1->hasSetPixel(40, 41), !region);
+    }
+
+    void doubleClickIsOneClick()
+    {
+        Reglages r;
+        r.jeu = u"3"_s;
+        CarteEnregistree* c = ouvre(r);
+        c->show();
+        // The events of a double click: press, release, double-click press, release.
+        QTest::mousePress(c->Picture1, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(c->Picture1, Qt::LeftButton, {}, QPoint(3, 3));
+        QMouseEvent doublePress(QEvent::MouseButtonDblClick, QPointF(3, 3), c->Picture1->mapToGlobal(QPointF(3, 3)),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(c->Picture1, &doublePress);
+        QTest::mouseRelease(c->Picture1, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(c->appels.size(), 1);
+        QCOMPARE(SourisX, int16_t(3));
     }
 
     void mapClicks()
