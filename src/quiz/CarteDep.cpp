@@ -720,11 +720,11 @@ bool JeuAvecRapport(const QString& jeu)
 
 bool JeuCliqueCarte(const QString& jeu) { return among(jeu, {"3", "4", "12", "13", "20", "22", "23"}); }
 
-QString TexteScore(float bonnes, float fausses)
+QString TexteScore(float bonnes, float fausses, bool arrondiBonnes)
 {
     const float total = bonnes + fausses;
     const float pourcentage = bonnes / total * 100;
-    return Str(bonnes) + u"/"_s + Str(total) + u" soit "_s + Str(platform::Round(pourcentage, 2)) + u" % "_s;
+    return Str(arrondiBonnes ? platform::Round(bonnes, 2) : bonnes) + u"/"_s + Str(total) + u" soit "_s + Str(platform::Round(pourcentage, 2)) + u" % "_s;
 }
 
 QString LigneDatee(const QDateTime& moment)

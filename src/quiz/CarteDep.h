@@ -91,9 +91,7 @@ public:
     QTimer* Timer1;
     QStatusBar* StatusBar2;
 
-protected:
-    void hideEvent(QHideEvent* event) override;
-
+    // ---- Shared by the game routines of every block.
     // The game settings, read from the game chooser's controls.
     QString Jeu();            // game number text, "1".."31"
     double NumJeu();          // its numeric value
@@ -139,13 +137,17 @@ protected:
     static int Recherche(const std::array<QString, 98>& table, const QString& texte);
     static bool Egal(const QString& a, const QString& b);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     Menu* reglages();
     bool partieTerminee_ = false;
 };
 
 // Score text of the quiz window's label: " 2/ 3 soit  66.67 % ".
-QString TexteScore(float bonnes, float fausses);
+// Games with fractions of a point show the right answers rounded to 2 decimals.
+QString TexteScore(float bonnes, float fausses, bool arrondiBonnes = false);
 // The dated closing line of a report: "Le  5/ 12/ 2026 à 14 h 7   -   Geomira".
 QString LigneDatee(const QDateTime& moment);
 // Index 1..7 of the answer-check block of a game number (0 < g < 6 → 1, ..., g > 30 → 7), 0 for none.
