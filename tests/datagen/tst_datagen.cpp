@@ -1,10 +1,13 @@
 // Checks of the data set the build generated (pixel files, archive, pictures,
 // sounds), and of the raster steps on small hand-made maps.
 #include "Artwork.h"
+#include "CoatsOfArms.h"
 #include "Generator.h"
 #include "LabelRaster.h"
 #include "PixelFiles.h"
 #include "SvgMap.h"
+#include "ThematicMaps.h"
+#include "TutorialMaps.h"
 #include "ZipWriter.h"
 #include "app/Crypte.h"
 #include "quiz/Tables.h"
@@ -40,6 +43,23 @@ QRgb Rgb(const QColor& c)
 {
     return c.rgb();
 }
+
+// A GIF's picture, checked to fill the GIF's logical screen.
+QImage ReadGif(const QString& path)
+{
+    const QByteArray gif = ReadAll(path);
+    if (!gif.startsWith("GIF89a"))
+        return QImage();
+    const QImage image = QImage::fromData(gif, "GIF").convertToFormat(QImage::Format_RGB32);
+    const QSize screen(qFromLittleEndian<quint16>(gif.constData() + 6), qFromLittleEndian<quint16>(gif.constData() + 8));
+    return screen == image.size() ? image : QImage();
+}
+
+const char* const kArmsFiles[] = {"Alsace.gif",   "Aquitaine.gif", "Auvergne.gif",  "Bourgogne.gif", "Bretagne.gif",
+                                  "Centre.gif",   "Champagne.gif", "Corse.gif",     "Franche.gif",   "Ile.gif",
+                                  "Languedoc.gif", "Limousin.gif", "Lorraine.gif",  "Midi.gif",      "Nord.gif",
+                                  "BasseN.gif",   "HauteN.gif",    "PaysLoire.gif", "Picardie.gif",  "Poitou.gif",
+                                  "Provence.gif", "Rhone.gif"};
 
 // 4-connected pieces of a set of pixels.
 int PieceCount(const std::set<Pixel>& pixels)
@@ -379,6 +399,149 @@ private slots:
         for (const char* name : {"/Ok.bmp", "/Faux.bmp"}) {
             const QImage mark(appDir_ + name);
             QVERIFY2(!mark.isNull() && mark.width() <= 25 && mark.height() <= 25, name);
+        }
+    }
+
+    // --- the tutorials' maps, the coats of arms, the thematic maps ------
+
+    void tutorialMapsFollowThePixelFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("numbers");
+        QTest::newRow("régions in colour") << "GeomiraA1.gif" << QSize(479, 483) << false;
+        QTest::newRow("régions and numbers") << "GeomiraA2.gif" << QSize(483, 483) << true;
+        QTest::newRow("départements") << "GeomiraR5.gif" << QSize(509, 483) << true;
+        QTest::newRow("complete") << "GeomiraR4.gif" << QSize(523, 483) << true;
+    }
+    void tutorialMapsFollowThePixelFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(bool, numbers);
+        const QImage map = ReadGif(appDir_ + '/' + name);
+        QCOMPARE(map.size(), size);
+        const SvgMap svg = ReadSvgMap(Env("GEOMIRA_MAP_SVG"));
+        const RegionTable regionOf = RegionsOfDepartements();
+        const LabelRaster raster = Rasterise(svg, QuizMapOptions(svg), regionOf);
+        std::array<QColor, 98> colour;
+        for (int n = 1; n <= 96; ++n)
+            colour[n] = TutorialRegionColour(NumRegionDep[n]);
+        if (name == "GeomiraR5.gif")
+            colour = DepartementColours(raster);
+        else if (name == "GeomiraR4.gif")
+            colour = CompleteMapColours(raster, regionOf);
+
+        // Every pixel of a département shows its colour, except under its number.
+        std::map<Pixel, int> owner;
+        for (int n = 1; n <= 96; ++n) {
+            int own = 0, ink = 0;
+            const auto& records = file(QStringLiteral("D%1.dat").arg(n));
+            for (const PixelRecord& p : records) {
+                owner[{p.x, p.y}] = n;
+                const QRgb c = map.pixel(p.x, p.y);
+                own += c == Rgb(colour[n]);
+                ink += c == Rgb(kNumberInk);
+            }
+            QVERIFY2(own + ink == int(records.size()), qPrintable(NomDep[n]));
+            QVERIFY2(numbers ? ink > 0 || n == 75 || n == 92 || n == 93 || n == 94 : ink == 0, qPrintable(NomDep[n]));
+            QVERIFY2(own >= int(records.size()) * 6 / 10, qPrintable(NomDep[n]));
+        }
+        // Neighbours differ where the map tells départements apart by colour.
+        if (name == "GeomiraR5.gif")
+            for (const auto& [pixel, n] : owner)
+                for (Pixel next : {Pixel{pixel.first + 2, pixel.second}, Pixel{pixel.first, pixel.second + 2}}) {
+                    const auto it = owner.find(next);
+                    QVERIFY(it == owner.end() || it->second == n || colour[it->second] != colour[n]);
+                }
+        // Around the country and in the margin: the background, or the enlarged view of Paris.
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                if (!raster.inside(x, y) || (!raster.isLand(x, y) && !kParisInset.adjusted(-1, -1, 1, 1).contains(x, y)))
+                    QVERIFY2(map.pixel(x, y) == Rgb(kSilver), qPrintable(QString("%1,%2").arg(x).arg(y)));
+        if (numbers) {
+            int ink = 0;
+            for (int y = kParisInset.top(); y <= kParisInset.bottom(); ++y)
+                for (int x = kParisInset.left(); x <= kParisInset.right(); ++x)
+                    ink += map.pixel(x, y) == Rgb(kNumberInk);
+            QVERIFY(ink > 4 * 20);  // the four numbers of Paris and its neighbours
+        }
+    }
+
+    void thematicClassesFollowTheLegends()
+    {
+        // Figures from the tables, and the class each falls in.
+        QCOMPARE(qRound(Figure(Statistic::Density1999, false, 1) * 10), 894);   // Ain
+        QCOMPARE(qRound(Figure(Statistic::Evolution, false, 1) * 100), 939);
+        QCOMPARE(ClassOf(Statistic::Evolution, false, Figure(Statistic::Evolution, false, 1)), 8);  // +9 à +11 %
+        QCOMPARE(ClassOf(Statistic::Evolution, false, Figure(Statistic::Evolution, false, 23)), 0); // Creuse, -5,24
+        QCOMPARE(ClassOf(Statistic::Density1990, false, Figure(Statistic::Density1990, false, 75)), 9); // > 20 000
+        QCOMPARE(ClassOf(Statistic::Area, false, Figure(Statistic::Area, false, 1)), 5);         // 5 762 km²
+        QCOMPARE(ClassOf(Statistic::Population1999, false, Figure(Statistic::Population1999, false, 1)), 2);
+        QCOMPARE(ClassOf(Statistic::Area, true, Figure(Statistic::Area, true, 1)), 1);           // Alsace, 8 280 km²
+        QCOMPARE(ClassOf(Statistic::Population1999, true, Figure(Statistic::Population1999, true, 10)), 9);
+        QCOMPARE(ClassOf(Statistic::Density1999, true, Figure(Statistic::Density1999, true, 10)), 9);  // > 800
+        QCOMPARE(ClassOf(Statistic::Density1999, true, Figure(Statistic::Density1999, true, 4)), 2);   // 51
+        // Bounds belong to the class they open; the gaps go to the class below.
+        QCOMPARE(ClassOf(Statistic::Area, false, 1000), 1);
+        QCOMPARE(ClassOf(Statistic::Area, false, 12000), 9);
+        QCOMPARE(ClassOf(Statistic::Density1990, false, 2500), 6);
+        QCOMPARE(ClassOf(Statistic::Density1999, true, 250), 7);
+        QCOMPARE(ClassOf(Statistic::Evolution, true, -0.5), 2);
+        QCOMPARE(ClassOf(Statistic::Evolution, true, 0), 3);
+        // The swatches' colours; the densities and the evolution exchange 2 and 9.
+        QCOMPARE(ClassColour(Statistic::Area, 0), QColor(250, 0, 0));
+        QCOMPARE(ClassColour(Statistic::Population1990, 2), QColor(0, 0, 250));
+        QCOMPARE(ClassColour(Statistic::Population1999, 9), QColor(80, 120, 40));
+        QCOMPARE(ClassColour(Statistic::Density1990, 2), QColor(80, 120, 40));
+        QCOMPARE(ClassColour(Statistic::Evolution, 9), QColor(0, 0, 250));
+        QCOMPARE(ClassColour(Statistic::Density1999, 6), QColor(150, 150, 100));
+        QCOMPARE(ClassColour(Statistic::Evolution, 8), QColor(190, 0, 25));
+    }
+
+    void thematicMapsPaintEveryItemInItsClass()
+    {
+        const char* const letters = "abcdef";
+        for (bool regions : {false, true})
+            for (int k = 0; k < 6; ++k) {
+                const Statistic s = kStatistics[k];
+                const QString name = QStringLiteral("D%1%2.gif").arg(regions ? 2 : 1).arg(QChar(letters[k]));
+                const QImage map = ReadGif(appDir_ + '/' + name);
+                QVERIFY2(map.size() == QSize(kMapWidth, kMapHeight), qPrintable(name));
+                std::set<QRgb> used;
+                for (int item = 1; item <= (regions ? 22 : 96); ++item) {
+                    const QRgb expected = Rgb(ClassColour(s, ClassOf(s, regions, Figure(s, regions, item))));
+                    used.insert(expected);
+                    const QString records = QStringLiteral("%1%2.dat").arg(regions ? 'R' : 'D').arg(item);
+                    for (const PixelRecord& p : file(records))
+                        QVERIFY2(map.pixel(p.x, p.y) == expected, qPrintable(name + ' ' + records));
+                }
+                QVERIFY2(used.size() >= 3, qPrintable(name));
+                // Nothing but the classes' colours, the borders and the background.
+                for (int y = 0; y < map.height(); ++y)
+                    for (int x = 0; x < map.width(); ++x) {
+                        const QRgb c = map.pixel(x, y);
+                        QVERIFY(used.count(c) || c == Rgb(kSilver) || c == Rgb(kThematicBorder));
+                    }
+            }
+    }
+
+    void regionPicturesAreDistinctCoatsOfArms()
+    {
+        std::vector<QImage> arms;
+        for (const char* name : kArmsFiles) {
+            const QImage picture = ReadGif(appDir_ + '/' + name);  // the exact, case-sensitive name
+            QVERIFY2(picture.size() == QSize(171, 114), name);
+            // A shield in the middle, on a plain background.
+            const QRgb background = picture.pixel(0, 0);
+            QCOMPARE(picture.pixel(170, 113), background);
+            int shield = 0;
+            for (int y = 10; y < 100; ++y)
+                shield += picture.pixel(85, y) != background;
+            QVERIFY2(shield >= 80, name);
+            for (const QImage& other : arms)
+                QVERIFY2(picture != other, name);
+            arms.push_back(picture);
         }
     }
 

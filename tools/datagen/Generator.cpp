@@ -1,11 +1,14 @@
 #include "Generator.h"
 
 #include "Artwork.h"
+#include "CoatsOfArms.h"
 #include "GifWriter.h"
 #include "PixelFiles.h"
 #include "Sounds.h"
 #include "ZipWriter.h"
 #include "SvgMap.h"
+#include "ThematicMaps.h"
+#include "TutorialMaps.h"
 #include "app/Crypte.h"
 #include "quiz/Tables.h"
 
@@ -101,6 +104,18 @@ GeneratorReport Generate(const GeneratorPaths& paths)
     WriteGif(departements, QDir(paths.storedDir).filePath("carte_departements.gif"));
     WriteGif(departements, QDir(paths.appDir).filePath("GeomiraDepV.gif"));
     WriteGif(RegionsMap(raster), QDir(paths.appDir).filePath("GeomiraRegV.gif"));
+
+    // The tutorials' other views, the régions' coats of arms, the thematic maps.
+    WriteGif(RegionsInColour(raster, regionOf), QDir(paths.appDir).filePath("GeomiraA1.gif"));
+    WriteGif(RegionsAndNumbers(raster, regionOf), QDir(paths.appDir).filePath("GeomiraA2.gif"));
+    WriteGif(CompleteMap(raster, regionOf), QDir(paths.appDir).filePath("GeomiraR4.gif"));
+    WriteGif(DepartementsAndNumbers(raster, regionOf), QDir(paths.appDir).filePath("GeomiraR5.gif"));
+    for (int region = 1; region <= 22; ++region)
+        WriteGif(CoatOfArms(region), QDir(paths.appDir).filePath(ArmsFileName(region)));
+    for (bool regions : {false, true})
+        for (Statistic statistic : kStatistics)
+            WriteGif(ThematicMap(raster, regionOf, statistic, regions),
+                     QDir(paths.appDir).filePath(ThematicFileName(statistic, regions)));
 
     // Title window pictures.
     const LabelRaster title = Rasterise(map, TitleMapOptions(map), regionOf);
