@@ -1,0 +1,1044 @@
+// Games 21 to 31 played in the real quiz window: question set-up and layout,
+// département boxes, answer checks (list, typed, proposals, map clicks,
+// "Je ne sais pas", time-out), report lines, population summaries, coats of
+// arms, and every game played to its end.
+#include "QuizFixture.h"
+#include "testkit/Sandbox.h"
+
+#include "app/Rapport.h"
+#include "app/Sommaire.h"
+#include "platform/Conversions.h"
+#include "platform/Screen.h"
+#include "quiz/Tables.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QLocale>
+#include <QSet>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The random draws that ask région k, département n, proposal position p.
+double region(int k) { return (k - 0.5) / 22; }
+double departement(int n) { return (n - 0.5) / 96; }
+double position(int p) { return (p - 0.5) / 3; }
+
+QString num(int n) { return QString::number(n); }
+
+class CompteMasquages : public QObject {
+public:
+    int hides = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            ++hides;
+        return false;
+    }
+};
+
+// The report's lines below its three heading lines.
+QStringList erreursRapport()
+{
+    Rapport* rapport = win::Rapport.ifLoaded();
+    if (!rapport)
+        return {};
+    QStringList lines = rapport->RichTextBox1->toPlainText().split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines.mid(3);
+}
+
+bool jeuAvecListe(int g) { return g == 21 || g == 24 || g == 25 || g == 26 || g == 31; }
+bool jeuAvecRapport(int g) { return g == 21 || g == 24 || g == 25 || (g >= 27 && g <= 30); }
+bool jeuCarte(int g) { return g == 22 || g == 23; }
+bool jeuChoix(int g) { return g >= 27 && g <= 30; }
+// The window is hidden and shown again after a verdict (which wipes the map).
+bool repeint(int g, int niveau) { return g == 26 || niveau == 0; }
+
+QString resume(const QString& tete, const QString& nom, const QString& p90, const QString& d90, const QString& l99,
+               const QString& p99, const QString& d99, const QString& signe, const QString& evolution)
+{
+    return tete + u"\r\n\r\n"_s + nom + u" :\r\n\r\nPopulation en 1990 : "_s + p90 + u"\r\nSoit "_s + d90
+        + u" hab/km²\r\n\r\n"_s + l99 + p99 + u"\r\nSoit "_s + d99 + u" hab/km²\r\n\r\nSoit une évolution "_s + signe
+        + u" de "_s + evolution + u" %"_s;
+}
+
+} // namespace
+
+class TestGames21a31 : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    CompteMasquages masquages;
+
+    CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {})
+    {
+        win::Menu.Load();
+        choisis(r);
+        EtatSon = 1;  // a silent countdown
+        fake->random.values.assign(tirages.begin(), tirages.end());
+        win::CarteDep.Show();
+        CarteDep* c = win::CarteDep.ifLoaded();
+        c->installEventFilter(&masquages);
+        masquages.hides = 0;
+        return c;
+    }
+    CarteDep* relance(const Reglages& r, std::initializer_list<double> tirages = {})
+    {
+        win::UnloadAll();
+        testkit::flushDeletes();
+        fake->dialogs.boxes.clear();
+        fake->sound.played.clear();
+        return lance(r, tirages);
+    }
+
+    static void tape(CarteDep* c, const QString& texte)
+    {
+        c->Rep->setText(texte);
+        int16_t key = 13;
+        c->Rep_KeyPress(key);
+    }
+    static void choisitDansListe(CarteDep* c, const QString& texte)
+    {
+        const int index = c->ListRep->findText(texte, Qt::MatchFixedString);
+        QVERIFY2(index >= 0, qPrintable(texte));
+        c->ListRep->setCurrentIndex(index);
+        c->ListRepOk_Click();
+    }
+    static void clique(CarteDep* c, int x, int y)
+    {
+        platform::Screen& screen = platform::TheScreen();
+        c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
+        c->Picture1_Click();
+    }
+    static int boutonDe(CarteDep* c, const QString& texte)
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (c->Choix[i]->text() == texte)
+                return i;
+        }
+        return -1;
+    }
+    static QString proposition(int g, int i)
+    {
+        return g == 27 ? SuperfDep[i] : g == 28 ? Pop99Dep[i] : g == 29 ? SuperfRegion[i] : Pop99Region[i];
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init()
+    {
+        sandbox = std::make_unique<testkit::Sandbox>();
+        fake = &sandbox->fake;
+        Cle = QString::fromLatin1(kCleValue);
+    }
+    void cleanup() { sandbox.reset(); }
+
+    void questionSetUp_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("tps");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("question");  // LblQuest (game 21: the caption of Info)
+        QTest::addColumn<QList<int>>("places");  // Score left, top; NoSais left, top; Temps top (0: unchecked)
+        const QList<int> bas{7440, 6480, 10440, 6600, 0}, basMinute{7440, 6480, 10440, 6600, 7200};
+        const QList<int> haut{8880, 4080, 7440, 4250, 0}, dessin{8880, 4560, 7440, 4680, 4080};
+        QTest::newRow("21 easy") << 21 << 0 << 0 << 1 << u"Question  1/ 10 : Nom de la région :"_s << bas;
+        QTest::newRow("21 hard timed") << 21 << 1 << 1 << 1 << u"Question  1/ 10 : Nom de la région :"_s << basMinute;
+        QTest::newRow("22 easy timed") << 22 << 0 << 1 << 1 << u" Positionner la région correspondante"_s << basMinute;
+        QTest::newRow("23 easy") << 23 << 0 << 0 << 1
+                                 << u"Placer la préfecture dans la bonne région (Alsace)\r\nStrasbourg"_s
+                                 << QList<int>{8880, 2880, 7440, 3050, 0};
+        QTest::newRow("23 hard timed") << 23 << 1 << 1 << 1
+                                       << u"Placer la préfecture suivante dans la bonne région\r\nStrasbourg"_s
+                                       << QList<int>{8880, 3320, 7440, 3500, 2880};
+        QTest::newRow("24 easy") << 24 << 0 << 0 << 1 << u"Nom de la région ayant pour préfecture : Strasbourg"_s << haut;
+        QTest::newRow("24 hard timed") << 24 << 1 << 1 << 1 << u"Nom de la région ayant pour préfecture : Strasbourg"_s
+                                       << dessin;
+        QTest::newRow("25 easy timed") << 25 << 0 << 1 << 13 << u"Quelle est la préfecture de la région : Lorraine"_s
+                                       << dessin;
+        QTest::newRow("26 easy") << 26 << 0 << 0 << 2 << u"Quelle est la préfecture de la région coloriée"_s << haut;
+        QTest::newRow("26 hard timed") << 26 << 1 << 1 << 2 << u"Quelle est la préfecture de la région coloriée"_s
+                                       << dessin;
+        QTest::newRow("27 easy 5") << 27 << 0 << 0 << 5 << u"Quelle est la superficie du département\r\n 5 : Hautes Alpes"_s << bas;
+        QTest::newRow("27 easy 2B") << 27 << 0 << 1 << 20 << u"Quelle est la superficie du département\r\n2B : Haute Corse"_s
+                                    << basMinute;
+        QTest::newRow("27 hard") << 27 << 1 << 0 << 96 << u"Quelle est la superficie du département Corse du Sud"_s << bas;
+        QTest::newRow("28 easy 33") << 28 << 0 << 0 << 33
+                                    << u"Quelle est la population (en 1999) du département 33 : \r\nGironde"_s << bas;
+        QTest::newRow("28 easy 2A") << 28 << 0 << 0 << 96
+                                    << u"Quelle est la population (en 1999) du département 2A : \r\nCorse du Sud"_s << bas;
+        QTest::newRow("28 hard") << 28 << 1 << 1 << 20
+                                 << u"Quelle est la population (en 1999) du département : Haute Corse"_s << basMinute;
+        QTest::newRow("29") << 29 << 1 << 0 << 8 << u"Quelle est la superficie de la région \r\nCorse"_s << bas;
+        QTest::newRow("30") << 30 << 0 << 1 << 22 << u"Quelle est la population (en 1999) de la région : Rhône-Alpes"_s
+                            << basMinute;
+        QTest::newRow("31 easy") << 31 << 0 << 0 << 5 << u"A quelle région correspond le blason suivant :"_s << bas;
+        QTest::newRow("31 hard timed") << 31 << 1 << 1 << 5 << u"A quelle région correspond le blason suivant :"_s
+                                       << basMinute;
+    }
+    void questionSetUp()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(int, tps);
+        QFETCH(int, n);
+        QFETCH(QString, question);
+        QFETCH(QList<int>, places);
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        r.tps = tps;
+        const bool deps = g == 27 || g == 28;
+        CarteDep* c = lance(r, {deps ? departement(n) : region(n), position(1)});
+        QCOMPARE(Tirage, float(n));
+        QCOMPARE(c->Label1->text(), u"Jeu n° "_s + num(g));
+        QCOMPARE(c->Label2->text(), deps ? u"Les Départements Français"_s : u"Les Régions Françaises"_s);
+        QVERIFY(fake->pictures.loaded.contains(platform::appFile(deps ? u"GeomiraDepV.gif"_s : u"GeomiraRegV.gif"_s)));
+        if (g == 21) {
+            QCOMPARE(c->Info->title(), question);
+            QVERIFY(c->Info->font().bold());
+            QVERIFY(!c->ND[0]->font().bold());
+            QVERIFY(c->Question->isHidden());
+            QCOMPARE(c->Info->y(), platform::tw(1560));
+            QCOMPARE(c->Reponse->y(), platform::tw(5300));
+        } else {
+            QCOMPARE(c->LblQuest->text(), question);
+            QCOMPARE(c->Question->title(), u"Question  1/ 10 :"_s);
+            QVERIFY(!c->Question->isHidden());
+        }
+        QCOMPARE(c->aide->title(), niveau == 0 ? u"Aide Activée."_s : u"Aide Non Activée."_s);
+        QCOMPARE(c->Temps->Value(), c->Temps->Max() - 2);
+        QCOMPARE(c->Score->pos(), QPoint(platform::tw(places[0]), platform::tw(places[1])));
+        QCOMPARE(c->NoSais->pos(), QPoint(platform::tw(places[2]), platform::tw(places[3])));
+        if (places[4] != 0)
+            QCOMPARE(c->Temps->y(), platform::tw(places[4]));
+        if (places[4] == 7200)
+            QCOMPARE(c->Temps->geometry(), QRect(platform::tw(7440), platform::tw(7200), platform::tw(2900), c->Temps->height()));
+
+        // Answer controls.
+        const bool liste = niveau == 0 && jeuAvecListe(g);
+        QCOMPARE(c->Reponse->isHidden(), jeuCarte(g) || jeuChoix(g));
+        if (!jeuCarte(g) && !jeuChoix(g)) {
+            QCOMPARE(c->ListRep->isHidden(), !liste);
+            QCOMPARE(c->Rep->isHidden(), liste);
+            if (liste)
+                QCOMPARE(c->ListRep->currentIndex(), -1);
+        }
+        if (jeuChoix(g)) {  // no answer box and no list at either level
+            QVERIFY(c->isVisible());
+            QVERIFY(!c->Rep->isVisible() && !c->ListRep->isVisible() && !c->ListRepOk->isVisible());
+        }
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(c->Choix[i]->isHidden(), !jeuChoix(g));
+            if (jeuChoix(g))
+                QCOMPARE(c->Choix[i]->y(), platform::tw(3000 + 480 * i));
+        }
+        QCOMPARE(c->Info->isHidden(), g != 21 && g != 22);
+        QCOMPARE(c->Blason->isHidden(), g != 31);
+        QVERIFY(!c->Abandon->isHidden());
+        if (g == 31)
+            QCOMPARE(c->Reponse->y(), platform::tw(4800));
+
+        // The report heading, only in the report games.
+        Rapport* rapport = win::Rapport.ifLoaded();
+        QCOMPARE(rapport != nullptr, jeuAvecRapport(g));
+        if (rapport) {
+            QVERIFY(!rapport->isVisible());
+            QVERIFY(rapport->RichTextBox1->toPlainText().startsWith(u"Correction de vos erreurs pour ce jeu n° "_s + num(g)
+                                                                    + u" :\n"_s));
+        }
+    }
+
+    void tooltipsAndHeadings()
+    {
+        // Two blanks on each side of the dash; the report's summary has a blank before "R :".
+        Reglages r;
+        r.jeu = u"21"_s;
+        CarteDep* c = lance(r);
+        QCOMPARE(c->Label1->toolTip(), u"Q: Noms des départements  -  R: Nom de la région correspondante"_s);
+        QCOMPARE(win::Rapport->RichTextBox1->toPlainText(),
+                 u"Correction de vos erreurs pour ce jeu n° 21 :\nQ: Nom des départements  -  R : Nom de la région\n\n"_s);
+        r.jeu = u"30"_s;
+        c = relance(r);
+        QCOMPARE(c->Label1->toolTip(), u"Q: Nom d'une région  -  R: Population de la région"_s);
+        QCOMPARE(win::Rapport->RichTextBox1->toPlainText(),
+                 u"Correction de vos erreurs pour ce jeu n° 30 :\nQ: Nom d'une région  -  R : Population de la région\n\n"_s);
+        r.jeu = u"31"_s;
+        c = relance(r);
+        QCOMPARE(c->Label1->toolTip(), u"Q: Blason d'une région  -  R: Nom de la région"_s);
+        QVERIFY(!win::Rapport.isLoaded());
+    }
+
+    void departementBoxes_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QStringList>("numeros");  // empty: the number boxes stay hidden
+        QTest::addColumn<QStringList>("noms");
+        QTest::addColumn<int>("gauche");
+        QTest::addColumn<bool>("verrou");
+        const QStringList rhoneAlpes{u"Ain"_s, u"Ardèche"_s, u"Drôme"_s, u"Isère"_s, u"Loire"_s, u"Rhône"_s, u"Savoie"_s,
+                                     u"Haute Savoie"_s};
+        QTest::newRow("21 easy Corse") << 21 << 0 << 8 << QStringList{u"2B"_s, u"2A"_s}
+                                       << QStringList{u"Haute Corse"_s, u"Corse du Sud"_s} << 720 << true;
+        QTest::newRow("21 hard Alsace") << 21 << 1 << 1 << QStringList{} << QStringList{u"Bas Rhin"_s, u"Haut Rhin"_s} << 300
+                                        << true;
+        QTest::newRow("22 easy Rhône-Alpes")
+            << 22 << 0 << 22 << QStringList{u"1"_s, u"7"_s, u"26"_s, u"38"_s, u"42"_s, u"69"_s, u"73"_s, u"74"_s}
+            << rhoneAlpes << 720 << true;
+        QTest::newRow("22 hard Rhône-Alpes") << 22 << 1 << 22 << QStringList{} << rhoneAlpes << 700 << false;
+    }
+    void departementBoxes()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(int, k);
+        QFETCH(QStringList, numeros);
+        QFETCH(QStringList, noms);
+        QFETCH(int, gauche);
+        QFETCH(bool, verrou);
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        // A first question on Rhône-Alpes fills all eight rows; the second must clear them.
+        CarteDep* c = lance(r, {region(22), region(k)});
+        if (k != 22) {
+            c->NoSais_Click();
+            QCOMPARE(Tirage, float(k));
+            if (g == 22)
+                c->btnOK_Click();
+        }
+        QVERIFY(!c->Info->isHidden());
+        if (g == 22)
+            QCOMPARE(c->Info->title(), niveau == 0 ? u"N° et nom des départements :"_s : u"Nom des départements :"_s);
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(c->Etat[i]->isHidden());
+            if (i >= noms.size()) {
+                QVERIFY(c->ND[i]->isHidden() && c->ND[i]->text().isEmpty());
+                QVERIFY(c->D[i]->isHidden() && c->D[i]->text().isEmpty());
+                continue;
+            }
+            QVERIFY(!c->ND[i]->isHidden());
+            QCOMPARE(c->ND[i]->text(), noms[i]);
+            QCOMPARE(c->ND[i]->x(), platform::tw(gauche));
+            QCOMPARE(c->ND[i]->isReadOnly(), verrou);
+            QCOMPARE(c->D[i]->isHidden(), numeros.isEmpty());
+            if (!numeros.isEmpty()) {
+                QCOMPARE(c->D[i]->text(), numeros[i]);
+                QVERIFY(c->D[i]->isReadOnly());
+                QVERIFY(!(c->D[i]->focusPolicy() & Qt::TabFocus));
+            }
+        }
+    }
+
+    void textAnswers_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("tps");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QString>("voie");     // "entree", "liste", "nesaispas"
+        QTest::addColumn<QString>("issue");    // "refus", "juste", "faux"
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("ligne");    // report line, empty when none
+        const QString E = u"entree"_s, L = u"liste"_s, N = u"nesaispas"_s;
+        const QString R = u"refus"_s, J = u"juste"_s, F = u"faux"_s;
+        auto row = [](const char* name, int g, int niveau, int tps, int k, const QString& saisie, const QString& voie,
+                      const QString& issue, const QString& message = {}, int style = 0, const QString& ligne = {}) {
+            QTest::newRow(name) << g << niveau << tps << k << saisie << voie << issue << message << style << ligne;
+        };
+        const QString alsace21 = u"Bas Rhin - Haut Rhin -  : ALSACE"_s;
+        row("21 easy Rhône-Alpes for Alsace", 21, 0, 1, 1, u"Rhône-Alpes"_s, L, F,
+            u"Mauvaise Réponse !.\r\nC'était Alsace\r\n\r\nRhône-Alpes a pour département :\r\n\r\nAin\r\nArdèche\r\nDrôme\r\n"
+            u"Isère\r\nLoire\r\nRhône\r\nSavoie\r\nHaute Savoie\r\n"_s,
+            0, alsace21);
+        row("21 hard Corse", 21, 1, 1, 8, u"alsace"_s, E, F, u"Mauvaise Réponse !.\r\nC'était Corse"_s, 0,
+            u"Haute Corse - Corse du Sud -  : CORSE"_s);
+        row("21 hard don't know", 21, 1, 1, 1, QString(), N, F, u"Vous ne savez pas ?\r\nC'était Alsace"_s, 48, alsace21);
+        row("21 don't know, right name typed", 21, 1, 1, 1, u"ALSACE"_s, N, J);
+        row("21 capitals with accent", 21, 1, 0, 22, u"RHÔNE-ALPES"_s, E, J);
+        row("21 no accent", 21, 1, 0, 22, u"Rhone-Alpes"_s, E, R);
+        row("24 hard small letters", 24, 1, 1, 1, u"alsace"_s, E, J);
+        row("24 leading blank", 24, 1, 1, 1, u" Alsace"_s, E, R);
+        row("24 easy wrong", 24, 0, 1, 1, u"Lorraine"_s, L, F,
+            u"Mauvaise Réponse !.\r\nC'était Alsace\r\n\r\nLa région Lorraine a pour préfecture Metz"_s, 48,
+            u"Strasbourg : Alsace"_s);
+        row("24 hard wrong", 24, 1, 0, 1, u"lorraine"_s, E, F, u"Mauvaise Réponse !.\r\nC'était Alsace"_s, 48,
+            u"Strasbourg : Alsace"_s);
+        row("25 easy Strasbourg for Lorraine", 25, 0, 1, 13, u"Strasbourg"_s, L, F,
+            u"Mauvaise Réponse !\r\nC'était Metz\r\n\r\nStrasbourg c'est la préfecture de la région Alsace"_s, 48,
+            u"Lorraine : Metz"_s);
+        row("25 hard strasbourg typed", 25, 1, 1, 13, u"strasbourg"_s, E, F, u"Mauvaise Réponse !\r\nC'était Metz"_s, 48,
+            u"Lorraine : Metz"_s);
+        row("25 don't know", 25, 0, 1, 13, QString(), N, F, u"Vous ne savez pas ?\r\nC'était Metz"_s, 48, u"Lorraine : Metz"_s);
+        row("26 hard small letters", 26, 1, 1, 1, u"strasbourg"_s, E, J);
+        row("26 Toulon", 26, 1, 1, 1, u"Toulon"_s, E, R);
+        row("26 blank before Lyon", 26, 1, 1, 22, u" Lyon"_s, E, R);
+        row("26 Clermont-Ferrand", 26, 1, 1, 3, u"Clermont-Ferrand"_s, E, R);
+        row("26 Orleans", 26, 1, 0, 6, u"Orleans"_s, E, R);
+        row("26 easy wrong", 26, 0, 1, 1, u"Metz"_s, L, F, u"Mauvaise Réponse !.\r\nC'était Strasbourg"_s, 48);
+        row("26 don't know", 26, 0, 0, 1, QString(), N, F, u"Vous ne savez pas ?\r\nC'était Strasbourg"_s, 48);
+        row("26 hard don't know, right typed", 26, 1, 1, 1, u"Strasbourg"_s, N, J);
+        row("31 hard small letters", 31, 1, 1, 17, u"haute normandie"_s, E, J);
+        row("31 hyphen", 31, 1, 1, 17, u"Haute-Normandie"_s, E, R);
+        row("31 easy wrong", 31, 0, 1, 17, u"Basse Normandie"_s, L, F, u"Mauvaise Réponse !.\r\nC'était Haute Normandie"_s, 48);
+        row("31 don't know", 31, 1, 0, 5, QString(), N, F, u"Vous ne savez pas ?\r\nC'était Bretagne"_s, 48);
+    }
+    void textAnswers()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(int, tps);
+        QFETCH(int, k);
+        QFETCH(QString, saisie);
+        QFETCH(QString, voie);
+        QFETCH(QString, issue);
+        QFETCH(QString, message);
+        QFETCH(int, style);
+        QFETCH(QString, ligne);
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        r.tps = tps;
+        ecritPixels(u"R"_s + num(k) + u".dat"_s, {{{5, 5, 1}}});
+        CarteDep* c = lance(r, {region(k)});
+        c->Timer1_Timer();  // the help painting
+        QCOMPARE(c->Picture1->hasSetPixel(5, 5), g == 26 || niveau == 0);
+
+        QStringList rapportPendant;
+        bool minuteriePendant = false;
+        fake->dialogs.onBox = [&](const testkit::ShownBox&) {
+            rapportPendant = erreursRapport();
+            minuteriePendant = c->Timer1->isActive();
+        };
+        if (voie == u"liste"_s)
+            choisitDansListe(c, saisie);
+        else if (voie == u"entree"_s)
+            tape(c, saisie);
+        else {
+            c->Rep->setText(saisie);
+            c->NoSais_Click();
+        }
+
+        const QString enTete = g == 21 ? c->Info->title() : c->Question->title();
+        if (issue == u"refus"_s) {
+            QCOMPARE(fake->sound.names(), QStringList{u"Faute.wav"_s});
+            QVERIFY(fake->dialogs.boxes.isEmpty());
+            QCOMPARE(NbBonnes + NbFausses, 0.0f);
+            QCOMPARE(c->Rep->text(), saisie);
+            QVERIFY(c->Timer1->isActive());
+            QVERIFY(c->Note->text().isEmpty());
+            QVERIFY(enTete.startsWith(u"Question  1/ 10 :"_s));
+            QVERIFY(erreursRapport().isEmpty());
+            return;
+        }
+        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        const testkit::ShownBox box = fake->dialogs.boxes[0];
+        if (issue == u"juste"_s) {
+            QCOMPARE(box.prompt, u"Bonne Réponse !"_s);
+            QCOMPARE(box.style, 64);
+            QCOMPARE(box.title, u"Exact !"_s);
+            QCOMPARE(fake->sound.names(), QStringList{u"Message.wav"_s});
+            QCOMPARE(c->Note->text(), u" 1/ 1 soit  100 % "_s);
+        } else {
+            QCOMPARE(box.prompt, message);
+            QCOMPARE(box.style, style);
+            QCOMPARE(box.title, u"Faux !"_s);
+            QCOMPARE(fake->sound.names(), QStringList{u"Erreur.wav"_s});
+            QCOMPARE(c->Note->text(), u" 0/ 1 soit  0 % "_s);
+        }
+        QCOMPARE(NbBonnes + NbFausses, 1.0f);
+        QCOMPARE(minuteriePendant, tps == 0);
+        const QStringList attendues = ligne.isEmpty() ? QStringList{} : QStringList{ligne};
+        QCOMPARE(erreursRapport(), attendues);
+        QCOMPARE(rapportPendant, attendues);  // written before the box opens
+        QCOMPARE(masquages.hides, repeint(g, niveau) ? 1 : 0);
+        QVERIFY(c->Rep->text().isEmpty());
+        QVERIFY(enTete.startsWith(u"Question  2/ 10 :"_s));
+        QVERIFY(c->Timer1->isActive());
+        QCOMPARE(NeSaisPas, int16_t(0));
+    }
+
+    void timeOver_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("ligne");
+        const QString fin = u"Le Temps est écoulé !.\r\n"_s, titre = u"Temps Ecoulé !"_s;
+        // The text standing in Rep is never judged, even when it is right.
+        QTest::newRow("21") << 21 << 0 << 1 << u"Alsace"_s << fin + u"C'était Alsace"_s << 48 << titre
+                            << u"Bas Rhin - Haut Rhin -  : ALSACE"_s;
+        QTest::newRow("24") << 24 << 1 << 1 << u"Alsace"_s << fin + u"C'était Alsace"_s << 48 << titre
+                            << u"Strasbourg : Alsace"_s;
+        QTest::newRow("25") << 25 << 0 << 1 << QString() << fin + u"C'était Strasbourg"_s << 48 << titre
+                            << u"Alsace : Strasbourg"_s;
+        QTest::newRow("26") << 26 << 1 << 1 << u"xyz"_s << fin + u"C'était Strasbourg"_s << 48 << titre << QString();
+        QTest::newRow("31") << 31 << 1 << 17 << u"Haute Normandie"_s << fin + u"C'était Haute Normandie"_s << 48 << titre
+                            << QString();
+        QTest::newRow("27 Gironde") << 27 << 0 << 33 << QString() << u"Le Temps est écoulé !.\r\n\r\nC'était10 000 km²"_s
+                                    << 48 << titre << u"Gironde : 10 000 km²"_s;
+        QTest::newRow("29 Alsace") << 29 << 1 << 1 << QString() << u"Le Temps est écoulé !.\r\n\r\nC'était  8 280 km²"_s
+                                   << 48 << titre << u"Alsace :  8 280 km²"_s;
+        QTest::newRow("28 Paris") << 28 << 0 << 75 << QString()
+                                  << resume(u"Le Temps est écoulé !"_s, u"PARIS"_s, u"2 152 423 hab"_s, u"20499,3"_s,
+                                            u"POPULATION EN 1999 : "_s, u"2 125 246 hab"_s, u"20240,4"_s, u"NEGATIVE"_s,
+                                            u"-1,26"_s)
+                                  << 48 << u"Faux !"_s << u"Paris : 2 125 246 hab"_s;
+        QTest::newRow("30 Corse") << 30 << 1 << 8 << QString()
+                                  << resume(u"Le Temps est écoulé !"_s, u"CORSE"_s, u"   250 371 hab"_s, u"28,8"_s,
+                                            u"POPULATION EN 1999 : "_s, u"   260 196 hab"_s, u"30"_s, u"POSITIVE"_s,
+                                            u"3,92"_s)
+                                  << 48 << u"Faux !"_s << u"Corse :    260 196 hab"_s;
+    }
+    void timeOver()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(int, n);
+        QFETCH(QString, saisie);
+        QFETCH(QString, message);
+        QFETCH(int, style);
+        QFETCH(QString, titre);
+        QFETCH(QString, ligne);
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        r.sec = u" 4"_s;  // the question opens at 2
+        CarteDep* c = lance(r, {(g == 27 || g == 28) ? departement(n) : region(n), position(2)});
+        c->Rep->setText(saisie);
+        QStringList captions;
+        fake->dialogs.onBox = [&](const testkit::ShownBox&) {
+            QVERIFY(!c->Timer1->isActive());
+            QCOMPARE(NbFausses, 0.0f);
+            for (QPushButton* b : c->Choix)
+                captions << b->text();
+        };
+        c->Timer1_Timer();
+        QVERIFY(fake->dialogs.boxes.isEmpty());
+        c->Timer1_Timer();
+        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        QCOMPARE(fake->dialogs.boxes[0].prompt, message);
+        QCOMPARE(fake->dialogs.boxes[0].style, style);
+        QCOMPARE(fake->dialogs.boxes[0].title, titre);
+        QCOMPARE(fake->sound.names(), QStringList{u"Erreur.wav"_s});
+        QCOMPARE(erreursRapport(), ligne.isEmpty() ? QStringList{} : QStringList{ligne});
+        if (jeuChoix(g))  // after a time-out the three proposals stay on show
+            QVERIFY(!captions.contains(QString()));
+        QCOMPARE(NbFausses, 1.0f);
+        QCOMPARE(c->Note->text(), u" 0/ 1 soit  0 % "_s);
+        QCOMPARE(masquages.hides, repeint(g, niveau) ? 1 : 0);
+        QVERIFY(c->Rep->text().isEmpty());
+        QCOMPARE(TempsEcoule, int16_t(0));
+        QVERIFY(c->Timer1->isActive());
+        QCOMPARE(c->Temps->Value(), 2.0f);
+    }
+
+    void proposals_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<QList<double>>("tirages");
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QList<int>>("items");  // item on buttons 0, 1, 2
+        QTest::newRow("27 right first") << 27 << QList<double>{departement(1), position(1), departement(2), departement(3)}
+                                        << 1 << QList<int>{1, 3, 2};
+        QTest::newRow("28 right second") << 28 << QList<double>{departement(96), position(2), departement(20), departement(1)}
+                                         << 2 << QList<int>{20, 96, 1};
+        QTest::newRow("29 right third") << 29 << QList<double>{region(22), position(3), region(1), region(2)} << 3
+                                        << QList<int>{1, 2, 22};
+        // Wrong items drawn again while they repeat the asked one or each other.
+        QTest::newRow("30 redraws") << 30
+                                    << QList<double>{region(5), position(3), region(5), region(7), region(7), region(5),
+                                                     region(9)}
+                                    << 3 << QList<int>{7, 9, 5};
+    }
+    void proposals()
+    {
+        QFETCH(int, g);
+        QFETCH(QList<double>, tirages);
+        QFETCH(int, pos);
+        QFETCH(QList<int>, items);
+        Reglages r;
+        r.jeu = num(g);
+        win::Menu.Load();
+        choisis(r);
+        fake->random.values.assign(tirages.begin(), tirages.end());
+        const int avant = fake->random.draws;
+        win::CarteDep.Show();
+        CarteDep* c = win::CarteDep.ifLoaded();
+        QCOMPARE(fake->random.draws - avant, int(tirages.size()));
+        QCOMPARE(PosBonneRep, float(pos));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(c->Choix[i]->text(), proposition(g, items[i]));
+        QCOMPARE(c->Choix[pos - 1]->text(), proposition(g, int(Tirage)));
+        QVERIFY(c->Reponse->isHidden());
+    }
+
+    void proposalVerdicts_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("cas");  // "juste", "faux", "nesaispas"
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("ligne");
+        const QString P99 = u"Population en 1999 : "_s, MAJ99 = u"POPULATION EN 1999 : "_s;
+        QTest::newRow("27 Gironde wrong") << 27 << 0 << 33 << u"faux"_s << u"Mauvaise Réponse !\r\n\r\nC'était10 000 km²"_s << 48
+                                          << u"Gironde : 10 000 km²"_s;
+        QTest::newRow("27 Ain wrong") << 27 << 1 << 1 << u"faux"_s << u"Mauvaise Réponse !\r\n\r\nC'était 5 762 km²"_s << 48
+                                      << u"Ain :  5 762 km²"_s;
+        QTest::newRow("27 Haute Corse don't know") << 27 << 0 << 20 << u"nesaispas"_s
+                                                   << u"Vous ne savez pas ?\r\n\r\nC'était 4 666 km²"_s << 48
+                                                   << u"Haute Corse :  4 666 km²"_s;
+        QTest::newRow("27 right") << 27 << 0 << 33 << u"juste"_s << u"Bonne Réponse !"_s << 64 << QString();
+        QTest::newRow("29 Alsace wrong") << 29 << 0 << 1 << u"faux"_s << u"Mauvaise Réponse !\r\n\r\nC'était  8 280 km²"_s << 48
+                                         << u"Alsace :  8 280 km²"_s;
+        QTest::newRow("29 don't know") << 29 << 1 << 1 << u"nesaispas"_s << u"Vous ne savez pas ?\r\n\r\nC'était  8 280 km²"_s
+                                       << 48 << u"Alsace :  8 280 km²"_s;
+        QTest::newRow("29 right") << 29 << 1 << 1 << u"juste"_s << u"Bonne Réponse !"_s << 64 << QString();
+        QTest::newRow("28 Ain right") << 28 << 0 << 1 << u"juste"_s
+                                      << resume(u"Bonne Réponse !"_s, u"AIN"_s, u"  471 019 hab"_s, u"81,7"_s, P99,
+                                                u"  515 270 hab"_s, u"89,4"_s, u"POSITIVE"_s, u"9,39"_s)
+                                      << 64 << QString();
+        QTest::newRow("28 Paris wrong") << 28 << 1 << 75 << u"faux"_s
+                                        << resume(u"Mauvaise Réponse !"_s, u"PARIS"_s, u"2 152 423 hab"_s, u"20499,3"_s, MAJ99,
+                                                  u"2 125 246 hab"_s, u"20240,4"_s, u"NEGATIVE"_s, u"-1,26"_s)
+                                        << 48 << u"Paris : 2 125 246 hab"_s;
+        QTest::newRow("28 Aisne don't know") << 28 << 0 << 2 << u"nesaispas"_s
+                                             << resume(u"Vous de savez pas ?"_s, u"AISNE"_s, u"  537 259 hab"_s, u"72,9"_s,
+                                                       MAJ99, u"  535 489 hab"_s, u"72,7"_s, u"NEGATIVE"_s, u"-0,33"_s)
+                                             << 64 << u"Aisne :   535 489 hab"_s;
+        QTest::newRow("30 Limousin wrong") << 30 << 0 << 12 << u"faux"_s
+                                           << resume(u"Mauvaise Réponse !"_s, u"LIMOUSIN"_s, u"   722 850 hab"_s, u"42,7"_s,
+                                                     MAJ99, u"   710 939 hab"_s, u"42"_s, u"NEGATIVE"_s, u"-1,65"_s)
+                                           << 48 << u"Limousin :    710 939 hab"_s;
+        QTest::newRow("30 Rhône-Alpes right") << 30 << 1 << 22 << u"juste"_s
+                                              << resume(u"Bonne Réponse !"_s, u"RHÔNE-ALPES"_s, u" 5 350 701 hab"_s,
+                                                        u"122,4"_s, P99, u" 5 645 407 hab"_s, u"129,2"_s, u"POSITIVE"_s,
+                                                        u"5,51"_s)
+                                              << 64 << QString();
+    }
+    void proposalVerdicts()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(int, n);
+        QFETCH(QString, cas);
+        QFETCH(QString, message);
+        QFETCH(int, style);
+        QFETCH(QString, ligne);
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        CarteDep* c = lance(r, {(g == 27 || g == 28) ? departement(n) : region(n), position(2)});
+        const QString X = proposition(g, n);
+        QCOMPARE(c->Choix[1]->text(), X);
+        QStringList captions, rapportPendant;
+        fake->dialogs.onBox = [&](const testkit::ShownBox&) {
+            QVERIFY(!c->Timer1->isActive());
+            rapportPendant = erreursRapport();
+            for (QPushButton* b : c->Choix)
+                captions << b->text();
+        };
+        if (cas == u"juste"_s)
+            c->Choix_Click(1);
+        else if (cas == u"faux"_s)
+            c->Choix_Click(2);
+        else
+            c->NoSais_Click();
+        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        QCOMPARE(fake->dialogs.boxes[0].prompt, message);
+        QCOMPARE(fake->dialogs.boxes[0].style, style);
+        QCOMPARE(fake->dialogs.boxes[0].title, cas == u"juste"_s ? u"Exact !"_s : u"Faux !"_s);
+        QCOMPARE(fake->sound.names(), QStringList{cas == u"juste"_s ? u"Message.wav"_s : u"Erreur.wav"_s});
+        // Only the right proposal is left on show behind the verdict.
+        QCOMPARE(captions, (QStringList{QString(), X, QString()}));
+        const QStringList attendues = ligne.isEmpty() ? QStringList{} : QStringList{ligne};
+        QCOMPARE(erreursRapport(), attendues);
+        QCOMPARE(rapportPendant, attendues);
+        QCOMPARE(masquages.hides, niveau == 0 ? 1 : 0);
+        QCOMPARE(c->Note->text(), cas == u"juste"_s ? u" 1/ 1 soit  100 % "_s : u" 0/ 1 soit  0 % "_s);
+        // The next question writes three captions again and the game goes on.
+        QCOMPARE(c->Question->title(), u"Question  2/ 10 :"_s);
+        for (QPushButton* b : c->Choix)
+            QVERIFY(!b->text().isEmpty());
+        QVERIFY(c->isVisible());
+        QVERIFY(c->Rep->text().isEmpty());
+    }
+
+    void mapVerdicts_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("d");  // département clicked; 0 "Je ne sais pas", -1 time over
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("solu");
+        QTest::addColumn<int>("etat");
+        const QString vert = u"Région attendue en vert."_s;
+        QTest::newRow("22 easy on Paris") << 22 << 0 << 75 << u"Mauvaise Réponse !"_s
+                                          << vert + u"\r\nEn Rouge c'est Ile de France"_s << 2;
+        QTest::newRow("23 easy on Paris") << 23 << 0 << 75 << u"Mauvaise Réponse !"_s
+                                          << vert + u"\r\nPréfecture en rouge : Paris"_s << 2;
+        QTest::newRow("22 hard wrong") << 22 << 1 << 75 << u"Mauvaise Réponse !"_s << u"\r\n"_s + vert << 2;
+        QTest::newRow("23 right") << 23 << 1 << 68 << QString() << u"\r\nBonne Réponse !"_s << 1;
+        QTest::newRow("22 don't know") << 22 << 0 << 0 << u"Vous ne savez pas ?"_s << u"\r\n"_s + vert << 2;
+        QTest::newRow("23 time over") << 23 << 0 << -1 << u"Le Temps est écoulé !"_s << u"\r\n"_s + vert << 3;
+    }
+    void mapVerdicts()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(int, d);
+        QFETCH(QString, titre);
+        QFETCH(QString, solu);
+        QFETCH(int, etat);
+        // Alsace asked; Paris lies in Ile de France (région 10).
+        ecritPixels(u"R1.dat"_s, {{{1, 1, 67}}});
+        ecritPixels(u"R10.dat"_s, {{{2, 2, 75}}});
+        ecritPixels(u"F50.dat"_s, {{{50, 60, d > 0 ? d : 67}}});
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        r.sec = u" 4"_s;
+        r.nombre = u" 3"_s;
+        CarteDep* c = lance(r, {region(1)});
+        c->Timer1_Timer();  // the countdown never paints a map game
+        QVERIFY(!c->Picture1->hasSetPixel(1, 1));
+
+        clique(c, 70, 60);  // the sea
+        QCOMPARE(fake->sound.names(), QStringList{u"Faute.wav"_s});
+        QVERIFY(c->Solution->isHidden());
+        fake->sound.played.clear();
+
+        if (d > 0)
+            clique(c, 50, 60);
+        else if (d == 0)
+            c->NoSais_Click();
+        else
+            c->Timer1_Timer();
+        QCOMPARE(fake->sound.names(), QStringList{etat == 1 ? u"Message.wav"_s : u"Erreur.wav"_s});
+        QVERIFY(fake->dialogs.boxes.isEmpty());
+        QVERIFY(!c->Solution->isHidden());
+        QCOMPARE(c->Solution->title(), titre);
+        QCOMPARE(c->Solu->text(), solu);
+        QCOMPARE(EtatCarte, int16_t(etat));
+        QCOMPARE(SolutionVue, int16_t(1));
+        QVERIFY(c->NoSais->isHidden());
+        QVERIFY(c->Abandon->isHidden());
+        QVERIFY(!c->Timer1->isActive());
+        QCOMPARE(c->Picture1->colorAt(1, 1), QColor(0, 235, 0));
+        QCOMPARE(c->Picture1->hasSetPixel(2, 2), d == 75);
+        if (d == 75)
+            QCOMPARE(c->Picture1->colorAt(2, 2), QColor(250, 0, 0));
+        QCOMPARE(NbBonnes + NbFausses, 0.0f);
+        QVERIFY(!win::Rapport.isLoaded());
+
+        // While the panel is up nothing else is judged: no click, no Enter in a box.
+        clique(c, 50, 60);
+        int16_t key = 13;
+        c->ND_KeyPress(0, key);
+        QCOMPARE(fake->sound.played.size(), 1);
+        QCOMPARE(EtatCarte, int16_t(etat));
+
+        c->btnOK_Click();
+        QVERIFY(c->Solution->isHidden());
+        QVERIFY(!c->Abandon->isHidden());
+        QCOMPARE(c->Note->text(), etat == 1 ? u" 1/ 1 soit  100 % "_s : u" 0/ 1 soit  0 % "_s);
+        QCOMPARE(c->Question->title(), u"Question  2/ 3 :"_s);
+        QCOMPARE(SolutionVue, int16_t(0));
+        QVERIFY(c->Timer1->isActive());
+    }
+
+    void enterInDepartementBoxes()
+    {
+        // Game 22: Enter in a département box names no région. Before any click,
+        // and after a question whose click hit, it is refused and nothing is counted.
+        ecritPixels(u"F50.dat"_s, {{{50, 60, 75}}});
+        Reglages r;
+        r.jeu = u"22"_s;
+        r.niveau = 1;
+        CarteDep* c = lance(r, {region(1), region(2)});
+        int16_t key = 13;
+        c->ND_KeyPress(3, key);
+        QCOMPARE(fake->sound.names(), QStringList{u"Faute.wav"_s});
+        QVERIFY(c->Solution->isHidden());
+        clique(c, 50, 60);
+        c->btnOK_Click();
+        QCOMPARE(NbFausses, 1.0f);
+        QCOMPARE(Tirage, 2.0f);
+        fake->sound.played.clear();
+        key = 13;
+        c->D_KeyPress(0, key);
+        QCOMPARE(fake->sound.names(), QStringList{u"Faute.wav"_s});
+        QVERIFY(c->Solution->isHidden());
+        QCOMPARE(NbBonnes + NbFausses, 1.0f);
+    }
+
+    void coatsOfArms()
+    {
+        // Every région once, each with its own picture; then a fresh hub.
+        const QStringList fichiers{u"Alsace.gif"_s, u"Aquitaine.gif"_s, u"Auvergne.gif"_s, u"Bourgogne.gif"_s,
+                                   u"Bretagne.gif"_s, u"Centre.gif"_s, u"Champagne.gif"_s, u"Corse.gif"_s,
+                                   u"Franche.gif"_s, u"Ile.gif"_s, u"Languedoc.gif"_s, u"Limousin.gif"_s,
+                                   u"Lorraine.gif"_s, u"Midi.gif"_s, u"Nord.gif"_s, u"BasseN.gif"_s, u"HauteN.gif"_s,
+                                   u"PaysLoire.gif"_s, u"Picardie.gif"_s, u"Poitou.gif"_s, u"Provence.gif"_s,
+                                   u"Rhone.gif"_s};
+        QImage vert(8, 8, QImage::Format_RGB32);
+        vert.fill(Qt::green);
+        QVERIFY(vert.save(platform::appFile(u"Corse.gif"_s), "PNG"));  // any readable picture will do
+        Reglages r;
+        r.jeu = u"31"_s;
+        r.niveau = 1;
+        r.tps = 0;
+        r.nbQuest = 1;
+        CarteDep* c = lance(r);
+        QSet<int> asked;
+        for (int q = 1; q <= 22; ++q) {
+            const int k = int(Tirage);
+            QVERIFY(!asked.contains(k));
+            asked.insert(k);
+            QCOMPARE(fake->pictures.loaded.last(), platform::appFile(fichiers[k - 1]));
+            QVERIFY(!c->Blason->pixmap().isNull());
+            if (k == 8)
+                QCOMPARE(c->Blason->pixmap().toImage().pixelColor(0, 0), QColor(Qt::green));
+            tape(c, NomRegion[k].toLower());
+        }
+        QCOMPARE(NbBonnes, 22.0f);
+        QCOMPARE(fake->dialogs.boxes.last().title, u"Terminé"_s);
+        QVERIFY(win::Sommaire.isVisible());
+        QVERIFY(!win::Rapport.isLoaded());
+    }
+
+    void missingPictures()
+    {
+        // A missing map keeps the map shown; a missing coat of arms shows none
+        // rather than the previous région's.
+        fake->pictures.missing << u"GeomiraRegV.gif"_s << u"Bretagne.gif"_s;
+        Reglages r;
+        r.jeu = u"31"_s;
+        CarteDep* c = lance(r, {region(1), region(5)});
+        QVERIFY(!c->Picture1->picture().isNull());
+        QVERIFY(!c->Blason->pixmap().isNull());
+        choisitDansListe(c, u"Alsace"_s);
+        QCOMPARE(Tirage, 5.0f);
+        QVERIFY(c->Blason->pixmap().isNull());
+        QVERIFY(!c->Picture1->picture().isNull());
+        QCOMPARE(c->LblQuest->text(), u"A quelle région correspond le blason suivant :"_s);
+    }
+
+    void allItemsOnce_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("total");
+        QTest::newRow("25") << 25 << 22;
+        QTest::newRow("28") << 28 << 96;
+        QTest::newRow("22") << 22 << 22;
+    }
+    void allItemsOnce()
+    {
+        QFETCH(int, g);
+        QFETCH(int, total);
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = 1;
+        r.tps = 0;
+        r.nbQuest = 1;
+        CarteDep* c = lance(r);
+        QSet<int> asked;
+        for (int q = 1; q <= total; ++q) {
+            QVERIFY(!asked.contains(int(Tirage)));
+            asked.insert(int(Tirage));
+            QCOMPARE(c->Question->title(), u"Question "_s + platform::Str(q) + u"/"_s + platform::Str(total) + u" :"_s);
+            c->NoSais_Click();
+            if (jeuCarte(g))
+                c->btnOK_Click();
+        }
+        QCOMPARE(asked.size(), total);
+        QCOMPARE(NbFausses, float(total));
+        QCOMPARE(fake->dialogs.boxes.last().title, u"Terminé"_s);
+        if (jeuAvecRapport(g)) {
+            QVERIFY(win::Rapport.isVisible());
+            QCOMPARE(erreursRapport().size(), total + 2);
+        } else {
+            QVERIFY(win::Sommaire.isVisible());
+        }
+    }
+
+    void wholeGames_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<bool>("toutJuste");
+        for (int g = 21; g <= 31; ++g) {
+            for (int niveau = 0; niveau < 2; ++niveau)
+                QTest::addRow("%d %s", g, niveau == 0 ? "easy" : "hard") << g << niveau << false;
+        }
+        QTest::newRow("24 all right") << 24 << 0 << true;
+        QTest::newRow("28 all right") << 28 << 1 << true;
+        QTest::newRow("22 all right") << 22 << 0 << true;
+    }
+    void wholeGames()
+    {
+        QFETCH(int, g);
+        QFETCH(int, niveau);
+        QFETCH(bool, toutJuste);
+        const bool liste = niveau == 0 && jeuAvecListe(g);
+        if (jeuCarte(g)) {
+            for (int d = 1; d <= 96; ++d)
+                ecritPixels(u"F"_s + num(d) + u".dat"_s, {{{d, 10, d}}});
+        }
+        Reglages r;
+        r.jeu = num(g);
+        r.niveau = niveau;
+        r.sec = u" 4"_s;
+        r.nombre = u" 5"_s;
+        CarteDep* c = lance(r);
+        fake->dialogs.onBox = [c](const testkit::ShownBox& box) {
+            if (box.title != u"Terminé"_s)
+                QVERIFY(!c->Timer1->isActive());
+        };
+        auto juste = [g](int n) { return (g == 25 || g == 26) ? PrefRegion[n] : NomRegion[n]; };
+        auto donne = [&](const QString& texte) {
+            if (liste)
+                choisitDansListe(c, texte);
+            else
+                tape(c, texte);
+        };
+        // A département of région k, and one of another région.
+        auto depDe = [](int k, bool dedans) {
+            for (int d = 1; d <= 96; ++d) {
+                if ((NumRegionDep[d] == k) == dedans)
+                    return d;
+            }
+            return 0;
+        };
+        const QStringList notes{u" 1/ 1 soit  100 % "_s, u" 1/ 2 soit  50 % "_s, u" 1/ 3 soit  33.33 % "_s,
+                                u" 1/ 4 soit  25 % "_s};
+        QSet<int> asked;
+        for (int q = 1; q <= 5; ++q) {
+            const int n = int(Tirage);
+            QVERIFY(!asked.contains(n));
+            asked.insert(n);
+            const QString enTete = g == 21 ? c->Info->title() : c->Question->title();
+            QVERIFY(enTete.startsWith(u"Question "_s + platform::Str(q) + u"/ 5 :"_s));
+            const int cas = toutJuste ? 1 : q;
+            if (jeuCarte(g)) {
+                if (cas == 1 || cas == 5) {
+                    clique(c, depDe(n, true), 10);
+                } else if (cas == 2) {
+                    clique(c, depDe(n, false), 10);
+                } else if (cas == 3) {
+                    c->NoSais_Click();
+                } else {
+                    clique(c, 200, 10);  // the sea: refused, then the time runs out
+                    QVERIFY(c->Solution->isHidden());
+                    c->Timer1_Timer();
+                    c->Timer1_Timer();
+                }
+                QVERIFY(!c->Solution->isHidden());
+                c->btnOK_Click();
+            } else if (jeuChoix(g)) {
+                const int bon = boutonDe(c, proposition(g, n));
+                QVERIFY(bon >= 0);
+                if (cas == 1 || cas == 5)
+                    c->Choix_Click(bon);
+                else if (cas == 2)
+                    c->Choix_Click((bon + 1) % 3);
+                else if (cas == 3)
+                    c->NoSais_Click();
+                else {
+                    c->Timer1_Timer();
+                    c->Timer1_Timer();
+                }
+            } else if (cas == 1 || cas == 5) {
+                donne(juste(n));
+            } else if (cas == 2) {
+                donne(juste(n % 22 + 1));
+            } else if (cas == 3) {
+                c->NoSais_Click();
+            } else {
+                if (liste)
+                    c->ListRepOk_Click();  // nothing chosen: nothing
+                else
+                    tape(c, u"zzz"_s);  // refused
+                QCOMPARE(NbBonnes + NbFausses, float(q - 1));
+                c->Timer1_Timer();
+                c->Timer1_Timer();
+            }
+            if (q < 5) {
+                QCOMPARE(NbBonnes + NbFausses, float(q));
+                if (!toutJuste)
+                    QCOMPARE(c->Note->text(), notes[q - 1]);
+            }
+        }
+        const QString score = toutJuste ? u" 5/ 5 soit  100 % "_s : u" 2/ 5 soit  40 % "_s;
+        QCOMPARE(fake->dialogs.boxes.last().title, u"Terminé"_s);
+        QCOMPARE(fake->dialogs.boxes.last().prompt,
+                 u"Plus de Question à posée.\r\nVous avez obtenu un score de :\r\n\r\n"_s + score + u" de réussite."_s);
+        if (jeuAvecRapport(g) && !toutJuste) {
+            QVERIFY(win::Rapport.isVisible());
+            QVERIFY(!c->isVisible());
+            const QStringList lignes = erreursRapport();
+            QCOMPARE(lignes.size(), 5);  // three errors, an empty line, the dated line
+            QCOMPARE(lignes[3], QString());
+            QCOMPARE(lignes[4], u"Le  15/ 3/ 2024 à 14 h 5   -   Geomira"_s);
+        } else {
+            QVERIFY(win::Sommaire.isVisible());
+            QVERIFY(!win::Menu.isLoaded());
+            QVERIFY(!win::Rapport.isVisible());
+        }
+    }
+
+    void screenshots()
+    {
+        // Pictures of a few questions, with the real maps when the build has them.
+        const QString app = qEnvironmentVariable("GEOMIRA_APP_DIR");
+        for (const QString& carte : {u"GeomiraRegV.gif"_s, u"GeomiraDepV.gif"_s})
+            QFile::copy(app + u"/"_s + carte, platform::appFile(carte));
+        QImage blason(175, 118, QImage::Format_RGB32);
+        blason.fill(QColor(200, 30, 30));
+        blason.save(platform::appFile(u"Alsace.gif"_s), "PNG");
+        struct Capture {
+            int g, niveau, tps;
+            double tirage;
+            const char* nom;
+        };
+        for (const Capture& s : {Capture{21, 0, 1, region(22), "g21-easy"}, Capture{22, 1, 0, region(14), "g22-hard"},
+                                 Capture{23, 0, 1, region(21), "g23-easy"}, Capture{25, 0, 0, region(7), "g25-easy"},
+                                 Capture{28, 0, 1, departement(20), "g28-easy"}, Capture{31, 0, 1, region(1), "g31-easy"}}) {
+            Reglages r;
+            r.jeu = num(s.g);
+            r.niveau = s.niveau;
+            r.tps = s.tps;
+            CarteDep* c = relance(r, {s.tirage, position(1)});
+            c->Timer1_Timer();
+            testkit::screenshot(c, QString::fromLatin1(s.nom));
+        }
+        // The verdict panel of game 23 after a wrong click.
+        ecritPixels(u"F50.dat"_s, {{{50, 60, 29}}});
+        Reglages r;
+        r.jeu = u"23"_s;
+        CarteDep* c = relance(r, {region(21)});
+        clique(c, 50, 60);
+        QVERIFY(!c->Solution->isHidden());
+        testkit::screenshot(c, u"g23-verdict"_s);
+    }
+};
+
+QTEST_MAIN(TestGames21a31)
+#include "tst_games21a31.moc"
