@@ -419,7 +419,7 @@ private slots:
         win::DidacReg.Show();
         win::Blasons.Show();
         QVERIFY(win::Blasons.windowIfLoaded()->closeBoxRemoved());
-        win::Blasons->Retour->click();
+        win::Blasons->Blason_MouseUp(0, 1, 0, 0, 0);
         QVERIFY(!win::Blasons.isLoaded());
         QVERIFY(win::DidacReg.isVisible());
         QVERIFY(!win::Sommaire.isLoaded());
