@@ -1,13 +1,19 @@
 #pragma once
-#include "tutorials/TutorialFrame.h"
+// Areas and populations of the 96 départements: table and thematic maps.
+#include "tutorials/StatWindow.h"
 
-class DidacPop : public TutorialFrame {
+class DidacPop : public stats::StatWindow {
     Q_OBJECT
 public:
     DidacPop();
-    QPushButton* Retour;
-    void Retour_Click() { returnToHub(); }
 
 protected:
-    platform::FormInstanceBase& self() override;
+    platform::FormInstanceBase& soi() override;
+    int NombreItems() const override { return 96; }
+    QStringList Ligne(int i) const override;
+    int ItemDuDepartement(int n) const override { return n; }
+    QString Nom(int item) const override;
+    QString Superf(int item) const override;
+    QString Pop90(int item) const override;
+    QString Pop99(int item) const override;
 };

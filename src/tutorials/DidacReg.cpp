@@ -11,6 +11,7 @@
 #include "platform/Screen.h"
 #include "quiz/MapBox.h"
 #include "quiz/QuizState.h"
+#include "quiz/PixelFile.h"
 #include "quiz/Tables.h"
 
 #include <QRadioButton>
@@ -42,7 +43,8 @@ const char16_t* const kImages[22] = {
     u"Lorraine.gif",  u"Midi.gif",      u"Nord.gif",     u"BasseN.gif",    u"HauteN.gif",    u"PaysLoire.gif",
     u"Picardie.gif",  u"Poitou.gif",    u"Provence.gif", u"Rhone.gif"};
 
-// Place of the capital dot of each région (left, top in the map, twips).
+// Place of the capital dot of each région (left, top in the map, twips), for
+// a map without pixel files.
 const int kCapitales[22][2] = {
     {6400, 1850}, {2000, 5000}, {4000, 4000}, {4500, 2850}, {950, 1920},  {3300, 2520}, {4650, 1650}, {6890, 6400},
     {5650, 2750}, {3690, 1550}, {4150, 5700}, {3200, 4000}, {5600, 1550}, {3100, 5450}, {3800, 150},  {2050, 1400},
@@ -309,13 +311,49 @@ void DidacReg::plus_Click()
     montreImage(int(Tirage));
 }
 
+QPoint DidacReg::PlaceCapitale(int r)
+{
+    // The dot sits on the middle of the département of the regional préfecture,
+    // taken from the pixel files so that it lands where our maps draw it.
+    if (!capitales_[r - 1].has_value()) {
+        QPoint place(platform::tw(kCapitales[r - 1][0]), platform::tw(kCapitales[r - 1][1]));
+        for (int d = 1; d <= 96; ++d) {
+            if (NumRegionDep[d] != r || PrefDep[d] != PrefRegion[r])
+                continue;
+            const auto points = LitPointsCarte(FichierPixels('D', d), false);
+            if (points.empty())
+                break;
+            double mx = 0, my = 0;
+            for (const PointCarte& p : points) {
+                mx += p.x;
+                my += p.y;
+            }
+            mx /= double(points.size());
+            my /= double(points.size());
+            const PointCarte* centre = &points.front();
+            double best = 1e18;
+            for (const PointCarte& p : points) {
+                const double d2 = (p.x - mx) * (p.x - mx) + (p.y - my) * (p.y - my);
+                if (d2 < best) {
+                    best = d2;
+                    centre = &p;
+                }
+            }
+            place = QPoint(centre->x - PtsClig->width() / 2, centre->y - PtsClig->height() / 2);
+            break;
+        }
+        capitales_[r - 1] = place;
+    }
+    return *capitales_[r - 1];
+}
+
 void DidacReg::Timer2_Timer()
 {
     if (!Carte[0]->isChecked() && !Carte[1]->isChecked())
         return;
     const int r = IndexNumero(ComboD[0]->text());
     if (estRegion(r) && ComboD[0]->text() == TexteNumero(r))
-        PtsClig->move(platform::tw(kCapitales[r - 1][0]), platform::tw(kCapitales[r - 1][1]));
+        PtsClig->move(PlaceCapitale(r));
     CompteTics2 = int16_t(CompteTics2 + 1);
     if (CompteTics2 < 12) {
         PtsClig->setVisible(PtsClig->isHidden());

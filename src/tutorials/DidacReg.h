@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <optional>
 // The région tutorial: one région chosen in four linked lists (by name,
 // regional préfecture, area or 1999 population), by "-" and "+", by a click on
 // the map or from the coats of arms; its figures, its départements, its
@@ -64,6 +66,9 @@ protected:
     QString texteClic(int departement) const override;
 
 private:
+    // Top-left corner (pixels in the map) of the capital dot of région r.
+    QPoint PlaceCapitale(int r);
+    std::array<std::optional<QPoint>, 22> capitales_;
     void ecritChiffres(int n);
     void remplitDepartements(int region);
     void montreImage(int region);

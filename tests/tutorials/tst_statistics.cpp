@@ -1,0 +1,667 @@
+// The statistics tutorials: tables, sorting, thematic maps, figures under the
+// mouse, views, help, return and printing.
+#include "app/Crypte.h"
+#include "app/Sommaire.h"
+#include "app/Windows.h"
+#include "platform/FileSystem.h"
+#include "quiz/MapBox.h"
+#include "quiz/PixelFile.h"
+#include "quiz/QuizState.h"
+#include "quiz/Tables.h"
+#include "testkit/Sandbox.h"
+#include "tutorials/DidacPop.h"
+#include "tutorials/DidacPop2.h"
+#include "tutorials/StatImpression.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocument>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace stats;
+
+namespace {
+
+const QString kBlancInsecable = QString(QChar(0x202F));
+
+void ecritPixels(const QString& name, std::initializer_list<std::array<int, 3>> points, const QByteArray& extra = {})
+{
+    QFile file(platform::appFile(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (const auto& p : points)
+        file.write(EcritPointCarte(p[0], p[1], p[2]));
+    file.write(extra);
+}
+
+QStringList ligne(const QTreeWidgetItem* item)
+{
+    QStringList cells;
+    for (int j = 0; j < item->columnCount(); ++j)
+        cells << item->text(j);
+    return cells;
+}
+
+QStringList colonne(QTreeWidget* list, int column)
+{
+    QStringList cells;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        cells << list->topLevelItem(i)->text(column);
+    return cells;
+}
+
+const QTreeWidgetItem* ligneDe(QTreeWidget* list, int column, const QString& text)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(column) == text)
+            return list->topLevelItem(i);
+    return nullptr;
+}
+
+QString blancs(int n, const QString& rest) { return QString(n, u' ') + rest; }
+
+StatWindow* ouvre(bool regions)
+{
+    if (regions) {
+        win::DidacPop2.Show();
+        return win::DidacPop2.ifLoaded();
+    }
+    win::DidacPop.Show();
+    return win::DidacPop.ifLoaded();
+}
+
+// Moves the mouse to a map pixel as the map's mouse-move event reports it (twips).
+void survole(StatWindow* w, int x, int y) { w->CarteImg_MouseMove(0, 0, float(x * 15), float(y * 15)); }
+
+} // namespace
+
+class TestStatistics : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testkit::Sandbox> sandbox;
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        Cle = QString::fromLatin1(kCleValue);
+    }
+    void init() { sandbox = std::make_unique<testkit::Sandbox>(); }
+    void cleanup()
+    {
+        sandbox.reset();
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    }
+
+    // ------------------------------------------------------------ tables
+
+    void rowsAsBuilt_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("Ain") << false << u"Ain"_s
+                             << QStringList{blancs(3, u"1"_s), u"Ain"_s, blancs(1, u"5 762 km²"_s),
+                                            blancs(3, u"471 019 hab"_s), blancs(7, u"81,7"_s),
+                                            blancs(3, u"515 270 hab"_s), blancs(7, u"89,4"_s), u"Pos 9,39"_s,
+                                            u"Bourg en Bresse"_s};
+        QTest::newRow("Lozère") << false << u"Lozère"_s
+                                << QStringList{blancs(1, u"48"_s), u"Lozère"_s, blancs(1, u"5 167 km²"_s),
+                                               blancs(5, u"72 825 hab"_s), blancs(7, u"14,1"_s),
+                                               blancs(5, u"73 509 hab"_s), blancs(7, u"14,2"_s), u"Pos 0,94"_s,
+                                               u"Mende"_s};
+        QTest::newRow("Paris") << false << u"Paris"_s
+                               << QStringList{blancs(1, u"75"_s), u"Paris"_s, blancs(4, u"105 km²"_s),
+                                              u"2 152 423 hab"_s, u"20499,3"_s, u"2 125 246 hab"_s, u"20240,4"_s,
+                                              u"Neg 1,26"_s, u"Paris"_s};
+        QTest::newRow("Hauts de Seine") << false << u"Hauts de Seine"_s
+                                        << QStringList{blancs(1, u"92"_s), u"Hauts de Seine"_s,
+                                                       blancs(4, u"176 km²"_s), u"1 391 658 hab"_s,
+                                                       blancs(3, u"7907,1"_s), u"1 428 881 hab"_s,
+                                                       blancs(3, u"8118,6"_s), u"Pos 2,67"_s, u"Nanterre"_s};
+        QTest::newRow("Corse du Sud") << false << u"Corse du Sud"_s
+                                      << QStringList{blancs(1, u"2A"_s), u"Corse du Sud"_s,
+                                                     blancs(1, u"4 014 km²"_s), blancs(3, u"118 808 hab"_s),
+                                                     blancs(7, u"29,6"_s), blancs(3, u"118 593 hab"_s),
+                                                     blancs(7, u"29,5"_s), u"Neg 0,18"_s, u"Ajaccio"_s};
+        QTest::newRow("Alsace") << true << u"Alsace"_s
+                                << QStringList{u"Alsace"_s, blancs(3, u"8 280 km²"_s), blancs(2, u"1 624 372 hab"_s),
+                                               blancs(5, u"196,2"_s), blancs(2, u"1 734 145 hab"_s),
+                                               blancs(5, u"209,4"_s), u"Pos 6,76"_s, u"Strasbourg"_s};
+        QTest::newRow("Corse") << true << u"Corse"_s
+                               << QStringList{u"Corse"_s, blancs(3, u"8 680 km²"_s), blancs(5, u"250 371 hab"_s),
+                                              blancs(7, u"28,8"_s), blancs(5, u"260 196 hab"_s), blancs(7, u"30"_s),
+                                              u"Pos 3,92"_s, u"Ajaccio"_s};
+        QTest::newRow("Languedoc-Roussillon")
+            << true << u"Languedoc-Roussillon"_s
+            << QStringList{u"Languedoc-Roussillon"_s, u"27 376 km²"_s, blancs(2, u"2 114 985 hab"_s),
+                           blancs(7, u"77,3"_s), blancs(2, u"2 295 648 hab"_s), blancs(7, u"83,9"_s), u"Pos 8,54"_s,
+                           u"Montpellier"_s};
+    }
+    void rowsAsBuilt()
+    {
+        QFETCH(bool, regions);
+        QFETCH(QString, nom);
+        QFETCH(QStringList, cells);
+        StatWindow* w = ouvre(regions);
+        const QTreeWidgetItem* item = ligneDe(w->ListDept, regions ? 0 : 1, nom);
+        QVERIFY(item);
+        QCOMPARE(ligne(item), cells);
+    }
+
+    void numbersAndWholeDensities()
+    {
+        QCOMPARE(TexteNumero(9), u"   9"_s);
+        QCOMPARE(TexteNumero(10), u" 10"_s);
+        QCOMPARE(TexteNumero(20), u" 2B"_s);
+        QCOMPARE(TexteNumero(96), u" 2A"_s);
+        StatWindow* w = ouvre(true);
+        const QTreeWidgetItem* hauteNormandie = ligneDe(w->ListDept, 0, u"Haute Normandie"_s);
+        QVERIFY(hauteNormandie);
+        QCOMPARE(hauteNormandie->text(3), blancs(5, u"141"_s));
+        // Equal populations are no fall.
+        QCOMPARE(TexteEvolution(u"  100 000 hab"_s, u"  100 000 hab"_s), u"Pos 0"_s);
+    }
+
+    void openingOrderAndState_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::newRow("DidacPop") << false;
+        QTest::newRow("DidacPop2") << true;
+    }
+    void openingOrderAndState()
+    {
+        QFETCH(bool, regions);
+        StatWindow* w = ouvre(regions);
+        QVERIFY(w->closeBoxRemoved());
+        QCOMPARE(w->ListDept->topLevelItemCount(), regions ? 22 : 96);
+        const QStringList first = colonne(w->ListDept, 0);
+        if (regions) {
+            QCOMPARE(first.indexOf(u"Basse Normandie"_s), 3);
+            QCOMPARE(first.indexOf(u"Haute Normandie"_s), 10);
+        } else {
+            QCOMPARE(first.mid(0, 10).join(u'|'),
+                     u"   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"_s);
+            QCOMPARE(first.indexOf(u" 2A"_s), first.indexOf(u" 29"_s) + 1);
+            QCOMPARE(first.indexOf(u" 2B"_s), first.indexOf(u" 29"_s) + 2);
+            QCOMPARE(first.indexOf(u" 30"_s), first.indexOf(u" 29"_s) + 3);
+        }
+        // The totals row, fixed in both windows.
+        QCOMPARE(w->Text1->text(), u"FRANCE Métropolitaine"_s);
+        QCOMPARE(w->Text2->text(), u"543 965 km² "_s);
+        QCOMPARE(w->Text3->text(), u"56 615 155 hab"_s);
+        QCOMPARE(w->Text4->text(), u"     104,08"_s);
+        QCOMPARE(w->Text5->text(), u"58 518 395 hab"_s);
+        QCOMPARE(w->Text6->text(), u"     107,58"_s);
+        QCOMPARE(w->Text7->text(), u"Pos 3,36"_s);
+        // Table view, "Superficie" chosen, map controls hidden, no label text.
+        QVERIFY(w->TabCarte[0]->isChecked());
+        QVERIFY(!w->TabCarte[0]->isVisible());
+        QVERIFY(w->TabCarte[1]->isVisible());
+        QVERIFY(w->C[0]->isChecked());
+        QVERIFY(!w->Choix->isVisible());
+        QVERIFY(!w->CarteImg->isVisible());
+        QVERIFY(!w->Legende->isVisible());
+        QVERIFY(w->Label1->text().isEmpty());
+        QVERIFY(!w->Label2->isVisible());
+        QCOMPARE(w->SortKey(), 0);
+        QCOMPARE(w->SortOrder(), 0);
+        testkit::screenshot(w, regions ? u"DidacPop2_tableau"_s : u"DidacPop_tableau"_s);
+    }
+
+    void pointLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        StatWindow* w = ouvre(false);
+        const QTreeWidgetItem* ain = ligneDe(w->ListDept, 1, u"Ain"_s);
+        QCOMPARE(ain->text(4), blancs(7, u"81.7"_s));
+        QCOMPARE(ain->text(7), u"Pos 9.39"_s);
+    }
+
+    // ------------------------------------------------------------ sorting
+
+    void textOrderFollowsValues_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<int>("column");
+        for (int c : {2, 3, 4, 5, 6})
+            QTest::addRow("DidacPop column %d", c) << false << c;
+        for (int c : {1, 2, 3, 4, 5})
+            QTest::addRow("DidacPop2 column %d", c) << true << c;
+    }
+    void textOrderFollowsValues()
+    {
+        QFETCH(bool, regions);
+        QFETCH(int, column);
+        StatWindow* w = ouvre(regions);
+        w->ListDept_ColumnClick(column + 1);
+        QCOMPARE(w->SortKey(), column);
+        QCOMPARE(w->SortOrder(), 1);
+        const QStringList cells = colonne(w->ListDept, column);
+        auto value = [](QString s) {
+            s.remove(u" km²"_s).remove(u" hab"_s).remove(u' ').replace(u',', u'.');
+            return s.toDouble();
+        };
+        for (int i = 1; i < cells.size(); ++i)
+            QVERIFY2(value(cells[i - 1]) >= value(cells[i]), qPrintable(cells[i - 1] + u" / "_s + cells[i]));
+    }
+
+    void columnClicksFlipOneOrder()
+    {
+        StatWindow* w = ouvre(false);
+        QHeaderView* header = w->ListDept->header();
+        auto clique = [&](int logical) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(logical) + 5, header->height() / 2));
+        };
+        w->show();
+        clique(2);  // "Superficie": largest first
+        QCOMPARE(w->ListDept->topLevelItem(0)->text(1), u"Gironde"_s);
+        clique(2);  // smallest first
+        QCOMPARE(w->ListDept->topLevelItem(0)->text(1), u"Paris"_s);
+        clique(3);  // "Population 1990": largest first again
+        QCOMPARE(w->SortKey(), 3);
+        QCOMPARE(w->SortOrder(), 1);
+        QCOMPARE(w->ListDept->topLevelItem(0)->text(1), u"Nord"_s);
+        clique(0);
+        QCOMPARE(w->SortKey(), 0);
+        clique(8);
+        QCOMPARE(w->SortKey(), 8);
+        // Falls first, then rises in text order: "Pos 11,..." before "Pos 2,...".
+        w->ListDept_ColumnClick(8);
+        QCOMPARE(w->SortOrder(), 0);
+        const QStringList evolutions = colonne(w->ListDept, 7);
+        const int lastFall = evolutions.lastIndexOf(QRegularExpression(u"Neg .*"_s));
+        const int firstRise = evolutions.indexOf(QRegularExpression(u"Pos .*"_s));
+        QCOMPARE(firstRise, lastFall + 1);
+        QVERIFY(evolutions.indexOf(u"Pos 11,16"_s) < evolutions.indexOf(u"Pos 2,67"_s));
+        auto* w2 = ouvre(true);
+        w2->ListDept_ColumnClick(8);
+        QCOMPARE(w2->SortKey(), 7);
+    }
+
+    // ------------------------------------------------------------ thematic maps
+
+    void legendsAndPalettes_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("length");
+        const int dep[] = {201, 313, 280, 313, 289, 123};
+        const int reg[] = {216, 310, 229, 310, 229, 123};
+        for (int k = 0; k < 6; ++k) {
+            QTest::addRow("DidacPop %d", k) << false << k << dep[k];
+            QTest::addRow("DidacPop2 %d", k) << true << k << reg[k];
+        }
+    }
+    void legendsAndPalettes()
+    {
+        QFETCH(bool, regions);
+        QFETCH(int, k);
+        QFETCH(int, length);
+        StatWindow* w = ouvre(regions);
+        w->TabCarte[1]->click();
+        sandbox->fake.pictures.loaded.clear();
+        w->C[size_t(k)]->click();
+        if (k == 0)
+            w->C_Click(0);  // already selected: the handler runs as the program would raise it
+        const QString caption = w->Legende->text();
+        QCOMPARE(caption.size(), length);
+        QCOMPARE(caption.count(u"\r\n"_s), 9);
+        QVERIFY(!caption.endsWith(u"\n"_s));
+        const QString picture = (regions ? u"D2"_s : u"D1"_s) + QChar(u'a' + k) + u".gif"_s;
+        QCOMPARE(sandbox->fake.pictures.loaded.value(0), platform::appFile(picture));
+        const bool densite = k == 2 || k == 4 || k == 5;
+        QCOMPARE(w->TC[2]->palette().color(QPalette::Base), densite ? QColor(80, 120, 40) : QColor(0, 0, 250));
+        QCOMPARE(w->TC[9]->palette().color(QPalette::Base), densite ? QColor(0, 0, 250) : QColor(80, 120, 40));
+        QCOMPARE(w->TC[8]->palette().color(QPalette::Base), QColor(190, 0, 25));
+        // A second run replaces the legend, never appends.
+        w->C_Click(k);
+        QCOMPARE(w->Legende->text(), caption);
+    }
+
+    void tableViewRunShowsNoLegend()
+    {
+        StatWindow* w = ouvre(false);
+        const QColor before = w->TC[0]->palette().color(QPalette::Base);
+        w->C[3]->setChecked(true);
+        w->C_Click(3);
+        QVERIFY(w->Legende->text().isEmpty());
+        QVERIFY(sandbox->fake.pictures.loaded.isEmpty());
+        QCOMPARE(w->TC[0]->palette().color(QPalette::Base), before);
+    }
+
+    void mapViewAlwaysOpensOnTheArea_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::newRow("DidacPop") << false;
+        QTest::newRow("DidacPop2") << true;
+    }
+    void mapViewAlwaysOpensOnTheArea()
+    {
+        QFETCH(bool, regions);
+        StatWindow* w = ouvre(regions);
+        w->TabCarte[1]->click();
+        auto carteSuperficie = [&] {
+            QVERIFY(w->C[0]->isChecked());
+            QVERIFY(w->CarteImg->isVisible());
+            QCOMPARE(w->CarteImg->geometry(), platform::rectTw(120, 120, 7095, 7455));
+            QCOMPARE(w->TabCarte[0]->x(), platform::tw(7500));
+            QVERIFY(w->TabCarte[0]->isVisible());
+            QVERIFY(w->Label2->isVisible());
+            QVERIFY(w->Choix->isVisible() && w->Legende->isVisible() && w->TC[9]->isVisible());
+            for (QWidget* hidden : {static_cast<QWidget*>(w->ListDept), static_cast<QWidget*>(w->Impression),
+                                    static_cast<QWidget*>(w->TabCarte[1]), static_cast<QWidget*>(w->Text1),
+                                    static_cast<QWidget*>(w->Text7)})
+                QVERIFY(!hidden->isVisible());
+            QCOMPARE(w->Legende->text(), Legende(Superficie, regions ? Echelle::Regions : Echelle::Departements));
+            QCOMPARE(w->TC[2]->palette().color(QPalette::Base), QColor(0, 0, 250));
+            QCOMPARE(sandbox->fake.pictures.loaded.last(),
+                     platform::appFile(regions ? u"D2a.gif"_s : u"D1a.gif"_s));
+        };
+        carteSuperficie();
+        w->C[5]->click();
+        QCOMPARE(sandbox->fake.pictures.loaded.last(), platform::appFile(regions ? u"D2f.gif"_s : u"D1f.gif"_s));
+        w->TabCarte[0]->click();
+        QVERIFY(w->ListDept->isVisible() && w->Impression->isVisible() && w->Text4->isVisible());
+        QVERIFY(!w->Legende->isVisible() && !w->Choix->isVisible() && !w->TC[0]->isVisible());
+        QVERIFY(!w->Label2->isVisible());
+        QCOMPARE(w->Label1->isVisible(), !regions);  // covered by the list in DidacPop
+        w->TabCarte[1]->click();
+        carteSuperficie();
+    }
+
+    void missingPicturesAreHarmless()
+    {
+        sandbox->fake.pictures.missing << u"D1a.gif"_s << u"D1c.gif"_s;
+        StatWindow* w = ouvre(false);
+        w->TabCarte[1]->click();
+        w->C[2]->click();
+        QVERIFY(w->CarteImg->picture().isNull());
+        QCOMPARE(w->Legende->text().size(), 280);
+    }
+
+    // ------------------------------------------------------------ figures under the mouse
+
+    void figuresUnderTheMouse_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<int>("dep");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("figure");
+        QTest::newRow("Ain area") << false << 1 << 0 << u"Ain"_s << u" 5 762 km²"_s;
+        QTest::newRow("Ain 1990") << false << 1 << 1 << u"Ain"_s << u"  471 019 hab en 1990"_s;
+        QTest::newRow("Ain density 1990") << false << 1 << 2 << u"Ain"_s << u"81,7 hab/km² en 1990"_s;
+        QTest::newRow("Ain 1999") << false << 1 << 3 << u"Ain"_s << u"  515 270 hab en 1999"_s;
+        QTest::newRow("Ain density 1999") << false << 1 << 4 << u"Ain"_s << u"89,4 hab/km² en 1999"_s;
+        QTest::newRow("Ain evolution") << false << 1 << 5 << u"Ain"_s << u"9,4 %"_s;
+        QTest::newRow("Paris density") << false << 75 << 2 << u"Paris"_s
+                                       << u"20"_s + kBlancInsecable + u"499,3 hab/km² en 1990"_s;
+        QTest::newRow("Paris evolution") << false << 75 << 5 << u"Paris"_s << u"-1,3 %"_s;
+        QTest::newRow("Aisne evolution") << false << 2 << 5 << u"Aisne"_s << u"-,3 %"_s;
+        QTest::newRow("Ariège evolution") << false << 9 << 5 << u"Ariège"_s << u",6 %"_s;
+        QTest::newRow("Isère halfway") << false << 38 << 5 << u"Isère"_s << u"7,7 %"_s;
+        QTest::newRow("Rhône-Alpes area") << true << 1 << 0 << u"Rhône-Alpes"_s << u"43 698 km²"_s;
+        QTest::newRow("Rhône-Alpes evolution") << true << 1 << 5 << u"Rhône-Alpes"_s << u"5,5 %"_s;
+        QTest::newRow("Bourgogne 1990") << true << 21 << 2 << u"Bourgogne"_s << u"51,0 hab/km² en 1990"_s;
+        QTest::newRow("Bourgogne 1999") << true << 21 << 4 << u"Bourgogne"_s << u"51,0 hab/km² en 1999"_s;
+        QTest::newRow("Bourgogne evolution") << true << 21 << 5 << u"Bourgogne"_s << u",0 %"_s;
+    }
+    void figuresUnderTheMouse()
+    {
+        QFETCH(bool, regions);
+        QFETCH(int, dep);
+        QFETCH(int, k);
+        QFETCH(QString, nom);
+        QFETCH(QString, figure);
+        ecritPixels(u"F150.dat"_s, {{150, 199, 5}, {150, 200, dep}, {150, 201, 6}});
+        StatWindow* w = ouvre(regions);
+        w->TabCarte[1]->click();
+        w->C[size_t(k)]->click();
+        survole(w, 150, 200);
+        QCOMPARE(SourisX, int16_t(150));
+        QCOMPARE(SourisY, int16_t(200));
+        QCOMPARE(w->Label1->text(), nom);
+        QCOMPARE(w->Label2->text(), figure);
+    }
+
+    void outsideAndMissingColumns()
+    {
+        ecritPixels(u"F150.dat"_s, {{150, 200, 1}, {150, 300, 75}, {150, 300, 2}});
+        ecritPixels(u"F151.dat"_s, {}, QByteArray("12345"));  // shorter than a record
+        StatWindow* w = ouvre(false);
+        w->TabCarte[1]->click();
+        survole(w, 150, 200);
+        QCOMPARE(w->Label1->text(), u"Ain"_s);
+        survole(w, 152, 200);  // no column file: the texts stay
+        QCOMPARE(w->Label1->text(), u"Ain"_s);
+        QCOMPARE(w->Label2->text(), u" 5 762 km²"_s);
+        survole(w, -4, 200);
+        QCOMPARE(w->Label1->text(), u"Ain"_s);
+        survole(w, 150, 250);  // same column, no département there
+        QCOMPARE(w->Label1->text(), u"Hors Limites"_s);
+        QCOMPARE(w->Label2->text(), QString());
+        survole(w, 150, 300);  // two records: the later one wins
+        QCOMPARE(w->Label1->text(), u"Aisne"_s);
+        survole(w, 151, 0);
+        QCOMPARE(w->Label1->text(), u"Hors Limites"_s);
+        // No option chosen: the name alone.
+        for (QRadioButton* option : w->C)
+            option->setAutoExclusive(false), option->setChecked(false);
+        survole(w, 150, 200);
+        QCOMPARE(w->Label1->text(), u"Ain"_s);
+        QCOMPARE(w->Label2->text(), QString());
+    }
+
+    void damagedRecordsMatchNothing()
+    {
+        ecritPixels(u"F150.dat"_s, {{150, 200, 0}, {150, 201, 97}, {150, 202, 999}});
+        QFile file(platform::appFile(u"F150.dat"_s));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(Crypte(Cle, QByteArray("  150")) + Crypte(Cle, QByteArray("  203")) + Crypte(Cle, QByteArray("x1 ")));
+        file.close();
+        for (bool regions : {false, true}) {
+            StatWindow* w = ouvre(regions);
+            w->TabCarte[1]->click();
+            for (int y = 200; y <= 203; ++y) {
+                survole(w, 150, y);
+                QCOMPARE(w->Label1->text(), u"Hors Limites"_s);
+            }
+        }
+    }
+
+    void labelsAcrossViews()
+    {
+        ecritPixels(u"F150.dat"_s, {{150, 200, 1}});
+        for (bool regions : {false, true}) {
+            StatWindow* w = ouvre(regions);
+            w->TabCarte[1]->click();
+            w->C[5]->click();
+            survole(w, 150, 200);
+            const QString nom = w->Label1->text();
+            const QString figure = w->Label2->text();
+            QVERIFY(!figure.isEmpty());
+            // A change of statistic shows at the next move only.
+            w->C[0]->click();
+            QCOMPARE(w->Label2->text(), figure);
+            w->TabCarte[0]->click();
+            w->TabCarte[1]->click();
+            QCOMPARE(w->Label1->text(), regions ? QString() : nom);
+            QCOMPARE(w->Label2->text(), regions ? QString() : figure);
+        }
+    }
+
+    void realMapUnderTheMouse()
+    {
+        const QString pixels = qEnvironmentVariable("GEOMIRA_APP_DIR") + u"/../generated/pixels"_s;
+        if (!QFile::exists(pixels + u"/D75.dat"_s))
+            QSKIP("no generated pixel files");
+        platform::setAppPath(QDir(pixels).absolutePath());
+        const std::vector<PointCarte> paris = LitPointsCarte(FichierPixels('D', 75), false);
+        QVERIFY(!paris.empty());
+        StatWindow* w = ouvre(false);
+        w->show();
+        w->TabCarte[1]->click();
+        w->C[2]->click();
+        QTest::mouseMove(w->CarteImg, QPoint(paris.front().x, paris.front().y));
+        QCOMPARE(w->Label1->text(), u"Paris"_s);
+        QVERIFY(w->Label2->text().endsWith(u"499,3 hab/km² en 1990"_s));
+        // The picture, when the application folder has it, for a look at the whole window.
+        const QDir app(qEnvironmentVariable("GEOMIRA_APP_DIR"));
+        for (const QString& name : {u"D1c.gif"_s, u"GeomiraDepV.gif"_s})
+            if (app.exists(name)) {
+                w->CarteImg->setPicture(QPixmap(app.filePath(name)));
+                break;
+            }
+        testkit::screenshot(w, u"DidacPop_carte_paris"_s);
+    }
+
+    // ------------------------------------------------------------ help and return
+
+    void helpAndReturn_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::newRow("DidacPop") << false;
+        QTest::newRow("DidacPop2") << true;
+    }
+    void helpAndReturn()
+    {
+        QFETCH(bool, regions);
+        platform::FormInstanceBase& instance = regions ? static_cast<platform::FormInstanceBase&>(win::DidacPop2)
+                                                       : static_cast<platform::FormInstanceBase&>(win::DidacPop);
+        StatWindow* w = ouvre(regions);
+        w->mnuAide->click();
+        w->TabCarte[1]->click();
+        w->mnuAide->click();
+        QCOMPARE(sandbox->fake.help.paths,
+                 QStringList(2, platform::appFile(u"help/Geomira.chm"_s)));
+        QCOMPARE(sandbox->fake.help.owners.value(0), static_cast<QWidget*>(w));
+        testkit::screenshot(w, regions ? u"DidacPop2_carte"_s : u"DidacPop_carte"_s);
+        const int hubLoads = win::Sommaire.loadCount();
+        w->Retour->click();
+        QVERIFY(!instance.isLoaded());
+        QVERIFY(win::Sommaire.isVisible());
+        QCOMPARE(win::Sommaire.loadCount(), hubLoads + 1);
+        testkit::flushDeletes();
+        w = ouvre(regions);
+        QVERIFY(w->TabCarte[0]->isChecked());
+        QVERIFY(w->ListDept->isVisible());
+    }
+
+    // ------------------------------------------------------------ printing
+
+    void columnShares()
+    {
+        const std::vector<int> parts = PartsColonnes({400, 2051, 990, 1400, 1100, 1400, 1100, 1000, 1900}, 9638);
+        int somme = 0;
+        for (int p : parts)
+            somme += p;
+        QVERIFY(std::abs(somme - 9638) <= int(parts.size()));
+        const std::vector<int> doubled = PartsColonnes({1000, 2000, 1000}, 1001);
+        QVERIFY(std::abs(doubled[1] - 2 * doubled[0]) <= 1);
+        QCOMPARE(PartsColonnes({1, 1}, 5), (std::vector<int>{2, 2}));  // 2,5 goes to the even neighbour
+    }
+
+    void footer()
+    {
+        QCOMPARE(PiedDePage(QDateTime(QDate(2026, 12, 5), QTime(17, 4))),
+                 u"Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"_s);
+    }
+
+    void refusingPrintsNothing()
+    {
+        sandbox->fake.dialogs.answers = {platform::vbNo};
+        StatWindow* w = ouvre(true);
+        w->Impression->click();
+        QCOMPARE(sandbox->fake.dialogs.boxes.size(), 1);
+        const testkit::ShownBox box = sandbox->fake.dialogs.boxes.front();
+        QCOMPARE(box.prompt, u"Confirmez vous l'impression du tableau des régions\r\nNécessite 1 page."_s);
+        QCOMPARE(box.style, 36);
+        QCOMPARE(box.title, u"Geomira."_s);
+        QVERIFY(sandbox->fake.printer.printed.isEmpty());
+        QCOMPARE(sandbox->fake.screen.mousePointer(), int(platform::vbDefault));
+    }
+
+    void failedPrintIsReported()
+    {
+        sandbox->fake.printer.available = false;
+        StatWindow* w = ouvre(false);
+        w->Impression->click();
+        QCOMPARE(sandbox->fake.dialogs.boxes.size(), 2);
+        const testkit::ShownBox box = sandbox->fake.dialogs.boxes.at(1);
+        QCOMPARE(box.style, 48);
+        QVERIFY(box.prompt.contains(u"Aucune imprimante"_s));
+        QCOMPARE(sandbox->fake.screen.pointerHistory, (QList<int>{platform::vbHourglass, platform::vbDefault}));
+    }
+
+    void departementsOnThreePages()
+    {
+        sandbox->fake.clock.fixed = QDateTime(QDate(2026, 12, 5), QTime(17, 4));
+        sandbox->fake.printer.pdfPath = sandbox->folder.filePath(u"tableau.pdf"_s);
+        StatWindow* w = ouvre(false);
+        w->Impression->click();
+        QCOMPARE(sandbox->fake.dialogs.boxes.front().prompt,
+                 u"Confirmez vous l'impression du tableau des départements\r\nNécessite 3 pages."_s);
+        QCOMPARE(sandbox->fake.dialogs.boxes.size(), 1);
+        QCOMPARE(sandbox->fake.screen.mousePointer(), int(platform::vbDefault));
+        const QString text = testkit::pdfText(sandbox->fake.printer.pdfPath);
+        const QString pied = u"Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"_s;
+        const QString piedSimple = pied.simplified();
+        QStringList pages = text.split(u'\f');
+        while (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QCOMPARE(pages.size(), 3);
+        const QStringList numeros = colonne(w->ListDept, 0);
+        const QStringList noms = colonne(w->ListDept, 1);
+        const int bornes[4] = {0, 39, 79, 96};
+        for (int p = 0; p < 3; ++p) {
+            QStringList lines;
+            for (const QString& l : pages[p].split(u'\n'))
+                lines << l.simplified();
+            QCOMPARE(pages[p].count(u"Préfecture"_s), 1);
+            QCOMPARE(pages[p].simplified().count(piedSimple), 1);
+            // Every row of the page on a line of its own, its number and name on the same line.
+            for (int i = bornes[p]; i < bornes[p + 1]; ++i) {
+                const QString debut = numeros[i].trimmed() + u" "_s + noms[i] + u" "_s;
+                const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(debut); });
+                QVERIFY2(found, qPrintable(u"page %1 row %2 "_s.arg(p + 1).arg(noms[i])));
+            }
+            // The heading comes first, the footer last.
+            QVERIFY(pages[p].indexOf(u"Superficie"_s) < pages[p].indexOf(noms[bornes[p]]));
+            QVERIFY(pages[p].simplified().endsWith(piedSimple));
+        }
+        // Only the page's own rows.
+        QVERIFY(!pages[0].contains(noms[39]));
+        QVERIFY(pages[1].contains(noms[39]) && !pages[1].contains(noms[79]));
+        const QString plain = sandbox->fake.printer.printed.value(0);
+        QCOMPARE(plain.count(pied), 3);
+        if (!qEnvironmentVariableIsEmpty("GEOMIRA_SCREENSHOTS"))  // to look at the pages
+            QFile::copy(sandbox->fake.printer.pdfPath, QDir(qEnvironmentVariable("GEOMIRA_SCREENSHOTS")).filePath(u"DidacPop_impression.pdf"_s));
+    }
+
+    void regionsOnOnePageInTheSortedOrder()
+    {
+        sandbox->fake.printer.pdfPath = sandbox->folder.filePath(u"regions.pdf"_s);
+        StatWindow* w = ouvre(true);
+        w->ListDept_ColumnClick(2);  // areas, largest first
+        w->Impression->click();
+        const QString text = testkit::pdfText(sandbox->fake.printer.pdfPath);
+        QCOMPARE(text.trimmed().count(u'\f'), 0);
+        const QStringList noms = colonne(w->ListDept, 0);
+        QCOMPARE(noms.front(), u"Midi-Pyrénées"_s);
+        int previous = -1;
+        for (const QString& nom : noms) {
+            const int at = text.indexOf(nom);
+            QVERIFY2(at > previous, qPrintable(nom));
+            previous = at;
+        }
+        QCOMPARE(text.count(u"Imprimé le"_s), 1);
+    }
+};
+
+QTEST_MAIN(TestStatistics)
+#include "tst_statistics.moc"
