@@ -178,6 +178,8 @@ CarteDep::CarteDep()
     btnOK = new QPushButton(u"OK"_s, Solution);
     placeTw(btnOK, 3720, 480, 495, 375);
     Solution->hide();
+    // The verdict panel covers whatever lies under it (the score of some games).
+    Solution->setAutoFillBackground(true);
 
     Abandon = new QPushButton(u"Abandon"_s, this);
     placeTw(Abandon, 10440, 7200, 1215, 375);
@@ -689,7 +691,8 @@ void CarteDep::NoSais_Click()
     CorrigeReponse();
     if (partieTerminee_)
         return;
-    if (float(NbBonnes + NbFausses) < NbQuestions && !among(Jeu(), {"3", "4"}) && !Rep->isHidden())
+    // Only a box the player can see takes the focus (Rep may sit in a hidden frame).
+    if (float(NbBonnes + NbFausses) < NbQuestions && !among(Jeu(), {"3", "4"}) && Rep->isVisibleTo(this))
         Rep->setFocus();
 }
 
