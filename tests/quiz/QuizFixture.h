@@ -5,12 +5,16 @@
 #include "app/Menu.h"
 #include "app/Windows.h"
 #include "platform/FileSystem.h"
+#include "platform/Screen.h"
 #include "quiz/CarteDep.h"
 #include "quiz/PixelFile.h"
 #include "quiz/QuizState.h"
 #include "testkit/FakePlatform.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QEvent>
+#include <QTest>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -72,3 +76,56 @@ public:
     void CorrigeJeux26a30() override { note("26a30"); }
     void CorrigeJeu31() override { note("31"); }
 };
+
+// Counts the times the quiz window is hidden (the repaint of the answer checks).
+class CompteMasquages : public QObject {
+public:
+    int hides = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            ++hides;
+        return false;
+    }
+};
+
+// Opens the real quiz window on a game with a silent countdown (only the
+// verdict sounds are recorded); the draws ask the given items in turn.
+inline CarteDep* lancePartie(testkit::FakePlatform& fake, CompteMasquages& masquages, const Reglages& r,
+                             std::initializer_list<double> tirages = {})
+{
+    win::Menu.Load();
+    choisis(r);
+    EtatSon = 1;
+    fake.random.values.assign(tirages.begin(), tirages.end());
+    win::CarteDep.Show();
+    CarteDep* c = win::CarteDep.ifLoaded();
+    c->installEventFilter(&masquages);
+    masquages.hides = 0;
+    return c;
+}
+
+// Types an answer and presses Enter.
+inline void tape(CarteDep* c, const QString& texte)
+{
+    c->Rep->setText(texte);
+    int16_t key = 13;
+    c->Rep_KeyPress(key);
+}
+
+// Picks an entry of the answer list and presses its OK button.
+inline void choisitDansListe(CarteDep* c, const QString& texte)
+{
+    const int index = c->ListRep->findText(texte, Qt::MatchFixedString);
+    QVERIFY2(index >= 0, qPrintable(texte));
+    c->ListRep->setCurrentIndex(index);
+    c->ListRepOk_Click();
+}
+
+// Moves the mouse over a map pixel and clicks.
+inline void clique(CarteDep* c, int x, int y)
+{
+    platform::Screen& screen = platform::TheScreen();
+    c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
+    c->Picture1_Click();
+}

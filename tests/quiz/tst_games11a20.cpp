@@ -31,17 +31,6 @@ QString num(int n) { return QString::number(n); }
 
 const QString CRLF = u"\r\n"_s;
 
-class CompteMasquages : public QObject {
-public:
-    int hides = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide)
-            ++hides;
-        return false;
-    }
-};
-
 QList<int> departements(int region)
 {
     RemplitTables();
@@ -94,15 +83,7 @@ class TestGames11a20 : public QObject {
 
     CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {})
     {
-        win::Menu.Load();
-        choisis(r);
-        EtatSon = 1;  // a silent countdown: only the verdict sounds are recorded
-        fake->random.values.assign(tirages.begin(), tirages.end());
-        win::CarteDep.Show();
-        CarteDep* c = win::CarteDep.ifLoaded();
-        c->installEventFilter(&masquages);
-        masquages.hides = 0;
-        return c;
+        return lancePartie(*fake, masquages, r, tirages);
     }
     void relance()
     {
@@ -113,25 +94,6 @@ class TestGames11a20 : public QObject {
         fake->dialogs.onBox = nullptr;
     }
 
-    static void tape(CarteDep* c, const QString& texte)
-    {
-        c->Rep->setText(texte);
-        int16_t key = 13;
-        c->Rep_KeyPress(key);
-    }
-    static void choisitDansListe(CarteDep* c, const QString& texte)
-    {
-        const int index = c->ListRep->findText(texte, Qt::MatchFixedString);
-        QVERIFY2(index >= 0, qPrintable(texte));
-        c->ListRep->setCurrentIndex(index);
-        c->ListRepOk_Click();
-    }
-    static void clique(CarteDep* c, int x, int y)
-    {
-        platform::Screen& screen = platform::TheScreen();
-        c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
-        c->Picture1_Click();
-    }
     // Fills the answer boxes (D for numbers, ND for names) and presses Enter.
     static void saisit(CarteDep* c, bool noms, const QStringList& textes)
     {

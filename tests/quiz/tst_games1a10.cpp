@@ -26,17 +26,6 @@ double tirage(int n) { return (n - 0.5) / 96; }
 QString num(int n) { return QString::number(n); }
 
 // Counts the times the quiz window is hidden (each hide wipes the map's painting).
-class CompteMasquages : public QObject {
-public:
-    int hides = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide)
-            ++hides;
-        return false;
-    }
-};
-
 // Whether the countdown paints the asked département in this game and level.
 bool peint(int g, int niveau)
 {
@@ -67,40 +56,9 @@ class TestGames1a10 : public QObject {
     QTemporaryDir* folder = nullptr;
     CompteMasquages masquages;
 
-    // Opens the real quiz window on a game; the draws ask the given départements in turn.
     CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {})
     {
-        win::Menu.Load();
-        choisis(r);
-        EtatSon = 1;  // a silent countdown: only the verdict sounds are recorded
-        fake->random.values.assign(tirages.begin(), tirages.end());
-        win::CarteDep.Show();
-        CarteDep* c = win::CarteDep.ifLoaded();
-        c->installEventFilter(&masquages);
-        masquages.hides = 0;
-        return c;
-    }
-
-    static void tape(CarteDep* c, const QString& texte)
-    {
-        c->Rep->setText(texte);
-        int16_t key = 13;
-        c->Rep_KeyPress(key);
-    }
-
-    static void choisitDansListe(CarteDep* c, const QString& texte)
-    {
-        const int index = c->ListRep->findText(texte, Qt::MatchFixedString);
-        QVERIFY2(index >= 0, qPrintable(texte));
-        c->ListRep->setCurrentIndex(index);
-        c->ListRepOk_Click();
-    }
-
-    static void clique(CarteDep* c, int x, int y)
-    {
-        platform::Screen& screen = platform::TheScreen();
-        c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
-        c->Picture1_Click();
+        return lancePartie(*fake, masquages, r, tirages);
     }
 
 private slots:

@@ -29,17 +29,6 @@ double position(int p) { return (p - 0.5) / 3; }
 
 QString num(int n) { return QString::number(n); }
 
-class CompteMasquages : public QObject {
-public:
-    int hides = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide)
-            ++hides;
-        return false;
-    }
-};
-
 // The report's lines below its three heading lines.
 QStringList erreursRapport()
 {
@@ -78,15 +67,7 @@ class TestGames21a31 : public QObject {
 
     CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {})
     {
-        win::Menu.Load();
-        choisis(r);
-        EtatSon = 1;  // a silent countdown
-        fake->random.values.assign(tirages.begin(), tirages.end());
-        win::CarteDep.Show();
-        CarteDep* c = win::CarteDep.ifLoaded();
-        c->installEventFilter(&masquages);
-        masquages.hides = 0;
-        return c;
+        return lancePartie(*fake, masquages, r, tirages);
     }
     CarteDep* relance(const Reglages& r, std::initializer_list<double> tirages = {})
     {
@@ -97,25 +78,6 @@ class TestGames21a31 : public QObject {
         return lance(r, tirages);
     }
 
-    static void tape(CarteDep* c, const QString& texte)
-    {
-        c->Rep->setText(texte);
-        int16_t key = 13;
-        c->Rep_KeyPress(key);
-    }
-    static void choisitDansListe(CarteDep* c, const QString& texte)
-    {
-        const int index = c->ListRep->findText(texte, Qt::MatchFixedString);
-        QVERIFY2(index >= 0, qPrintable(texte));
-        c->ListRep->setCurrentIndex(index);
-        c->ListRepOk_Click();
-    }
-    static void clique(CarteDep* c, int x, int y)
-    {
-        platform::Screen& screen = platform::TheScreen();
-        c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
-        c->Picture1_Click();
-    }
     static int boutonDe(CarteDep* c, const QString& texte)
     {
         for (int i = 0; i < 3; ++i) {

@@ -1,6 +1,7 @@
 // Games 11 to 20: préfectures placed in départements; régions placed, named
 // and broken down into their départements.
 #include "quiz/CarteDep.h"
+#include "quiz/games/TextesJeux.h"
 
 #include "platform/Conversions.h"
 #include "platform/Dialogs.h"
@@ -14,14 +15,11 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using namespace jeux;
 using platform::MsgBox;
 using platform::Str;
 
 namespace {
-const QString CRLF = u"\r\n"_s;
-const QString kExact = u"Exact !"_s;
-const QString kFaux = u"Faux !"_s;
-const QString kTempsEcoule = u"Temps Ecoulé !"_s;
 const QString kRegions = u"Les Régions Françaises"_s;
 
 // ---------------------------------------------------------------- placing controls (twips)
@@ -45,9 +43,6 @@ void placeBas(CarteDep* c, bool barre)
 }
 
 // ---------------------------------------------------------------- texts
-
-// A département number with the number-to-text conversion's blank (" 7"), or "2B"/"2A".
-QString numeroConverti(int d) { return (d == 20 || d == 96) ? NumeroDep(d) : Str(d); }
 
 // The départements of a région, in ascending index (Haute Corse before 21, Corse du Sud last).
 QList<int> departementsDe(int region)

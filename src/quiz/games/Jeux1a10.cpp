@@ -1,6 +1,7 @@
 // Games 1 to 10: départements by number, name and préfecture; placing a
 // département on the map.
 #include "quiz/CarteDep.h"
+#include "quiz/games/TextesJeux.h"
 
 #include "platform/Conversions.h"
 #include "platform/Dialogs.h"
@@ -8,18 +9,10 @@
 #include "quiz/Tables.h"
 
 using namespace Qt::StringLiterals;
+using namespace jeux;
 using platform::MsgBox;
 using platform::Str;
 
-namespace {
-const QString CRLF = u"\r\n"_s;
-const QString kExact = u"Exact !"_s;
-const QString kFaux = u"Faux !"_s;
-const QString kTempsEcoule = u"Temps Ecoulé !"_s;
-
-// The number of a département as the messages write it: " 7", " 2B".
-QString numero(int n) { return (n == 20 || n == 96) ? u" "_s + NumeroDep(n) : Str(n); }
-} // namespace
 
 // ---------------------------------------------------------------- games 1 to 5
 

@@ -1,6 +1,7 @@
 // Games 21 to 31: régions from their départements, regional préfectures,
 // areas and populations, coats of arms.
 #include "quiz/CarteDep.h"
+#include "quiz/games/TextesJeux.h"
 
 #include "platform/Conversions.h"
 #include "platform/Dialogs.h"
@@ -17,16 +18,13 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
+using namespace jeux;
 using platform::MsgBox;
 using platform::Str;
 using platform::tw;
 
 namespace {
 
-const QString CRLF = u"\r\n"_s;
-const QString kExact = u"Exact !"_s;
-const QString kFaux = u"Faux !"_s;
-const QString kTempsEcoule = u"Temps Ecoulé !"_s;
 const QString kCarteRegions = u"GeomiraRegV.gif"_s;
 const QString kCarteDepartements = u"GeomiraDepV.gif"_s;
 const QString kTitreRegions = u"Les Régions Françaises"_s;
