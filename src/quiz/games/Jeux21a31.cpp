@@ -57,7 +57,7 @@ int tire(int n)
     float r = float(platform::Rnd());
     if (r >= 1.0f)
         r = std::nextafter(1.0f, 0.0f);
-    return std::clamp(int(platform::Int(double(r) * n + 1)), 1, n);
+    return std::clamp(int(platform::Int(float(r * float(n) + 1.0f))), 1, n);  // in single precision, as the item draw
 }
 
 // Shows a picture of the application folder in the map. The map is wiped of
