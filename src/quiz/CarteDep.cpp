@@ -294,6 +294,7 @@ void CarteDep::PoseQuestion()
     Temps->setValue(Temps->Max());
     platform::setTimerEnabled(Timer1, true);
     NeSaisPas = 0;
+    DepTrouve = 0;  // no click of an earlier question may stand for this one
     platform::Randomize();
 
     const double g = NumJeu();

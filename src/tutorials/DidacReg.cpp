@@ -12,6 +12,8 @@
 #include "quiz/MapBox.h"
 #include "quiz/QuizState.h"
 #include "quiz/PixelFile.h"
+
+#include <QFontMetrics>
 #include "quiz/Tables.h"
 
 #include <QRadioButton>
@@ -339,7 +341,13 @@ QPoint DidacReg::PlaceCapitale(int r)
                     centre = &p;
                 }
             }
-            place = QPoint(centre->x - PtsClig->width() / 2, centre->y - PtsClig->height() / 2);
+            // The disc of the glyph, not the middle of its label, goes on the point.
+            const QFontMetrics metrics(PtsClig->font());
+            const QRect disc = metrics.tightBoundingRect(PtsClig->text());
+            const int baseline = (PtsClig->height() - metrics.height()) / 2 + metrics.ascent();
+            const int left = (PtsClig->width() - metrics.horizontalAdvance(PtsClig->text())) / 2;
+            const QPoint milieu(left + disc.center().x(), baseline + disc.center().y());
+            place = QPoint(centre->x, centre->y) - milieu;
             break;
         }
         capitales_[r - 1] = place;
