@@ -81,8 +81,9 @@ std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QSt
 
     QTextCharFormat corps;
     corps.setFont(PoliceImpression(taille));
+    // The footer keeps its size of 10 points: only the table is shrunk to fit.
     QTextCharFormat petit;
-    petit.setFont(PoliceImpression(taille - 1));
+    petit.setFont(PoliceImpression(10));
 
     QVector<QTextLength> colonnes;
     for (int part : parts)
@@ -112,7 +113,7 @@ std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QSt
         AjouteLigneTableau(table, 0, tableau.entetes);
         for (int i = debut; i < fin; ++i)
             AjouteLigneTableau(table, 2 + i - debut, tableau.lignes[size_t(i)]);
-        // A blank line, then the footer at the smaller size.
+        // A blank line, then the footer.
         curseur = table->lastCursorPosition();
         curseur.movePosition(QTextCursor::NextBlock);
         curseur.insertText(ligneVide, corps);

@@ -18,6 +18,8 @@
 #include <QHeaderView>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextDocument>
 #include <memory>
 
@@ -570,6 +572,22 @@ private slots:
     {
         QCOMPARE(PiedDePage(QDateTime(QDate(2026, 12, 5), QTime(17, 4))),
                  u"Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"_s);
+        QCOMPARE(PiedDePage(QDateTime(QDate(2027, 1, 9), QTime(8, 0))), u"Imprimé le  9/ 1/ 2027 à  8 h 0 - Geomira"_s);
+        // The footer keeps 10 points however much the table had to shrink.
+        Tableau tableau;
+        tableau.entetes = QStringList{u"Nom"_s, u"Evolution %"_s};
+        tableau.largeurs = {250, 1000};
+        tableau.lignes = {QStringList{u"Provence-Alpes-Côte d'Azur"_s, u"Pos 5,83"_s}};
+        const auto document = DocumentTableau(tableau, u"pied de page"_s);
+        bool found = false;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            if (block.text() == u"pied de page"_s) {
+                found = true;
+                QCOMPARE(block.charFormat().font().pointSizeF(), 10.0);
+            }
+        }
+        QVERIFY(found);
+        QVERIFY(TaillePolice(tableau, PartsColonnes(tableau.largeurs, kLargeurLigne)) < 10);
     }
 
     void refusingPrintsNothing()
