@@ -3,6 +3,7 @@
 #include "app/Crypte.h"
 #include "app/Globals.h"
 #include "app/Menu.h"
+#include "app/Rapport.h"
 #include "app/Windows.h"
 #include "platform/FileSystem.h"
 #include "platform/Screen.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <memory>
 
 struct Reglages {
@@ -128,4 +130,66 @@ inline void clique(CarteDep* c, int x, int y)
     platform::Screen& screen = platform::TheScreen();
     c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
     c->Picture1_Click();
+}
+
+// The report's lines under its three heading lines (none while it is not loaded).
+inline QStringList lignesRapport()
+{
+    Rapport* rapport = win::Rapport.ifLoaded();
+    if (!rapport)
+        return {};
+    QStringList lines = rapport->RichTextBox1->toPlainText().split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines.mid(3);
+}
+
+// One pixel file per département, each in its own column: a click at (d, 10) hits département d.
+inline void colonnesDepartements()
+{
+    for (int d = 1; d <= 96; ++d)
+        ecritPixels(QStringLiteral("F%1.dat").arg(d), {{{d, 10, d}}});
+}
+
+// Checks a message box (a default one when the box was never shown).
+inline void verifieBoite(const testkit::ShownBox& box, const QString& prompt, int style, const QString& title)
+{
+    QCOMPARE(box.prompt, prompt);
+    QCOMPARE(box.style, style);
+    QCOMPARE(box.title, title);
+}
+
+// Unloads every window and forgets the boxes and sounds, to start another game in the same test.
+inline void videPartie(testkit::FakePlatform& fake)
+{
+    win::UnloadAll();
+    testkit::flushDeletes();
+    fake.dialogs.boxes.clear();
+    fake.sound.played.clear();
+    fake.dialogs.onBox = nullptr;
+}
+
+// Answers the question one way: "entree" types the text and presses Enter, "liste" picks it in
+// the list (an empty text presses OK with nothing picked), "nesaispas" types it and presses
+// "Je ne sais pas", "temps" types it and lets the last two seconds run out.
+inline void repond(CarteDep* c, const QString& voie, const QString& texte)
+{
+    if (voie == QLatin1String("liste")) {
+        if (texte.isEmpty())
+            c->ListRepOk_Click();
+        else
+            choisitDansListe(c, texte);
+        return;
+    }
+    if (voie == QLatin1String("entree")) {
+        tape(c, texte);
+        return;
+    }
+    c->Rep->setText(texte);
+    if (voie == QLatin1String("nesaispas")) {
+        c->NoSais_Click();
+    } else {
+        c->Timer1_Timer();
+        c->Timer1_Timer();
+    }
 }

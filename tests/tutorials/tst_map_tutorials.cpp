@@ -24,6 +24,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QColor kVert(0, 235, 0);
+const QColor kRouge(255, 0, 0);
+const QColor kBleu(0, 0, 255);
 
 bool peint(MapBox* carte, int x, int y) { return carte->hasSetPixel(x, y) && carte->colorAt(x, y) == kVert; }
 
@@ -35,11 +37,11 @@ void choisit(ListeDeroulante* liste, const QString& texte)
     liste->setCurrentIndex(index);
 }
 
-// Texts of the lists 1 to 4 of each tutorial, by list.
+// Texts of the lists 0 to 4 of each tutorial, by list.
 const std::array<QString, 98>* const kListesDep[5] = {nullptr, &NomDep, &PrefDep, &SuperfDep, &Pop99Dep};
 const std::array<QString, 24>* const kListesReg[5] = {nullptr, &NomRegion, &PrefRegion, &SuperfRegion, &Pop99Region};
 QString texteDeListe(int k, int d) { return k == 0 ? TexteNumeroDep(d) : (*kListesDep[k])[d]; }
-QString texteDeListeRegion(int k, int r) { return (*kListesReg[k])[r]; }
+QString texteDeListeRegion(int k, int r) { return k == 0 ? TexteNumero(r) : (*kListesReg[k])[r]; }
 
 QStringList items(QComboBox* liste)
 {
@@ -77,6 +79,116 @@ class TestMapTutorials : public QObject {
     QString derniereImage() const
     {
         return fake->pictures.loaded.isEmpty() ? QString() : QFileInfo(fake->pictures.loaded.last()).fileName();
+    }
+    // A click on map pixel (x, y) as the map reports it in twips.
+    template <class Fenetre> static void cliqueCarte(Fenetre* f, int x, int y)
+    {
+        f->Picture1_MouseMove(0, 0, float(x * 15), float(y * 15));
+        f->Picture1_Click();
+    }
+
+    // Checks what both tutorials share after a pick of item n in each list, and what each adds.
+    template <class F> void choixDansChaqueListe(F* f, int n)
+    {
+        constexpr bool reg = std::is_same_v<F, DidacReg>;
+        QFETCH(QString, densite90);
+        QFETCH(QString, densite99);
+        QFETCH(QString, evolution);
+        QFETCH(QStringList, departements);
+        const auto texte = [n](int k) { return reg ? texteDeListeRegion(k, n) : texteDeListe(k, n); };
+        for (int liste = reg ? 1 : 0; liste < 5; ++liste) {
+            // After the hand-off the next change is handled as usual: the counter is back at 5.
+            choisit(f->ComboD[1], reg ? u"Alsace"_s : u"Ain"_s);
+            QCOMPARE(f->ComboD[0]->text(), u"  1"_s);
+            QCOMPARE(f->ComboD[4]->text(), reg ? u" 1 734 145 hab"_s : u"  515 270 hab"_s);
+            CompteTics2 = 7;
+            if constexpr (reg)
+                platform::setTimerEnabled(f->Timer2, false);
+            choisit(f->ComboD[liste], texte(liste));
+
+            for (int k = 0; k < 5; ++k)
+                QCOMPARE(f->ComboD[k]->text(), texte(k));
+            QCOMPARE(f->pop90->text(), reg ? Pop90Region[n] : Pop90Dep[n]);
+            if (!densite90.isEmpty())
+                QCOMPARE(f->nbh90->text(), densite90);
+            if (!densite99.isEmpty())
+                QCOMPARE(f->nbh99->text(), densite99);
+            if (!evolution.isEmpty()) {
+                QCOMPARE(f->Evol->text(), evolution);
+                QCOMPARE(f->Evol->palette().color(QPalette::Base), kRouge);
+                QCOMPARE(f->Evol->palette().color(QPalette::Text), QColor(255, 255, 0));
+            }
+            QCOMPARE(EtatSon, int16_t(5));
+            // Handed to the map: titled at once, erased, painted at the next tick.
+            QCOMPARE(f->Label2->text(), texte(1));
+            QCOMPARE(NumAffiche, int16_t(n));
+            QCOMPARE(CompteTics, int16_t(1));
+            QVERIFY(!f->Picture1->hasSetPixel(100, 120));
+            f->Timer1_Timer();
+            QVERIFY(peint(f->Picture1, 100, 120));
+            f->Timer1_Timer();  // later ticks paint nothing more
+            QCOMPARE(CompteTics, int16_t(3));
+            if constexpr (reg) {
+                if (!departements.isEmpty())
+                    QCOMPARE(items(f->ComboD[5]), departements);
+                for (int i = 0; i < f->ComboD[5]->count(); ++i)
+                    QCOMPARE(NumRegionDep[IndexNumero(f->ComboD[5]->itemText(i).section(u':', 0, 0).trimmed().prepend(u' '))],
+                             int16_t(n));
+                QCOMPARE(f->ComboD[5]->listIndex(), -1);  // the new région's départements, none chosen
+                QCOMPARE(int(Tirage), n);
+                QCOMPARE(derniereImage(), ImageRegion(n));
+                QCOMPARE(CompteTics2, int16_t(0));  // the blinking starts again
+                QVERIFY(f->Timer2->isActive());
+            } else {
+                QCOMPARE(f->Reg->text(), RegionDep[n]);
+            }
+        }
+    }
+    // One "+" or "-" from the row's item; at the ends nothing at all happens.
+    template <class F, class Nom> void pas(F* f, Nom nom)
+    {
+        QFETCH(QString, depart);
+        QFETCH(bool, plus);
+        QFETCH(QString, arrivee);
+        f->ComboD[0]->setText(depart);
+        QCOMPARE(f->ComboD[1]->text(), nom(IndexNumero(depart)));
+        fake->pictures.loaded.clear();
+        CompteTics = 9;
+        const QString figures = f->nbh99->text();
+        (plus ? f->plus : f->moins)->click();
+        const int n = IndexNumero(arrivee);
+        QCOMPARE(f->ComboD[0]->text(), arrivee);
+        QCOMPARE(f->ComboD[1]->text(), nom(n));
+        QCOMPARE(f->Label2->text(), nom(n));
+        QCOMPARE(EtatSon, int16_t(5));
+        if (arrivee == depart) {
+            QCOMPARE(CompteTics, int16_t(9));
+            QCOMPARE(f->nbh99->text(), figures);
+            QVERIFY(fake->pictures.loaded.isEmpty());
+        } else {
+            QCOMPARE(CompteTics, int16_t(1));
+            if constexpr (std::is_same_v<F, DidacReg>) {
+                QCOMPARE(int(Tirage), n);
+                QCOMPARE(derniereImage(), ImageRegion(n));
+            }
+        }
+    }
+    // A click on the pointer's département at (150, 61) selects `numero`, from another item.
+    template <class F> void clicSelectionne(F* f, int dep, const QString& numero, const QString& nom)
+    {
+        f->plus->click();
+        f->Picture1_MouseMove(0, 0, 150 * 15 + 7, 61 * 15);
+        f->Picture1_Click();
+        QCOMPARE(DepClique, int16_t(dep));
+        QCOMPARE(f->ComboD[0]->text(), numero);
+        QCOMPARE(f->ComboD[1]->text(), nom);
+        QCOMPARE(f->Label2->text(), nom);
+        f->Timer1_Timer();
+        QVERIFY(peint(f->Picture1, 150, 61));
+        // Clicking the item shown again changes nothing.
+        f->Picture1_Click();
+        QCOMPARE(EtatSon, int16_t(5));
+        QVERIFY(peint(f->Picture1, 150, 61));
     }
 
 private slots:
@@ -120,175 +232,163 @@ private slots:
             liste.AddItem(t);
         QCOMPARE(items(&liste), (QStringList{u"  3"_s, u" 12"_s, u" 2A"_s}));
         QCOMPARE(liste.listIndex(), -1);  // filling chooses nothing
-        QCOMPARE(choix, 0);
         liste.setText(u" 12"_s);
         QCOMPARE(choix, 1);
         liste.setText(u" 12"_s);  // already chosen
         liste.setText(u"12"_s);   // no such item
-        QCOMPARE(choix, 1);
         QCOMPARE(liste.text(), u" 12"_s);
         liste.Clear();
         QCOMPARE(choix, 1);
         QCOMPARE(liste.text(), QString());
     }
 
-    // ------------------------------------------------------------ département tutorial
-
     void departementTutorialOpensOnAin()
     {
         ecritPixels(u"D1.dat"_s, {{30, 40, 1}, {31, 40, 1}});
         DidacDept* d = ouvreDept();
-        QVERIFY(d->isVisible());
-        QVERIFY(d->closeBoxRemoved());
+        QVERIFY(d->isVisible() && d->closeBoxRemoved());
         QVERIFY(d->Carte[3]->isChecked());
-        QCOMPARE(d->ComboD[0]->text(), u"  1"_s);
-        QCOMPARE(d->ComboD[1]->text(), u"Ain"_s);
-        QCOMPARE(d->ComboD[2]->text(), u"Bourg en Bresse"_s);
-        QCOMPARE(d->ComboD[3]->text(), u" 5 762 km²"_s);
-        QCOMPARE(d->ComboD[4]->text(), u"  515 270 hab"_s);
+        const QStringList listes{u"  1"_s, u"Ain"_s, u"Bourg en Bresse"_s, u" 5 762 km²"_s, u"  515 270 hab"_s};
+        for (int k = 0; k < 5; ++k) {
+            QCOMPARE(d->ComboD[k]->text(), listes[k]);
+            QCOMPARE(d->ComboD[k]->count(), 96);
+        }
         QCOMPARE(d->Reg->text(), u"Rhône-Alpes"_s);
         QCOMPARE(d->Label2->text(), u"Ain"_s);
         QCOMPARE(d->nbh99->text(), u"89,4 en 1999"_s);
         QCOMPARE(d->nbh90->text(), u"81,7 en 1990"_s);
         QCOMPARE(d->pop90->text(), u"  471 019 hab"_s);
         QCOMPARE(d->Evol->text(), u" POSITIVE de 9,39 %"_s);
-        QCOMPARE(d->Evol->palette().color(QPalette::Base), QColor(0, 0, 255));
+        QCOMPARE(d->Evol->palette().color(QPalette::Base), kBleu);
         QCOMPARE(EtatSon, int16_t(5));
         QVERIFY(peint(d->Picture1, 30, 40) && peint(d->Picture1, 31, 40));
         QCOMPARE(QFileInfo(fake->pictures.loaded.value(0)).fileName(), u"GeomiraDepV.gif"_s);
-
-        // The number list in its sorted order, 96 items.
+        // The number list in its sorted order.
         const QStringList numeros = items(d->ComboD[0]);
-        QCOMPARE(numeros.size(), 96);
         QCOMPARE(numeros.mid(27, 4), (QStringList{u" 29"_s, u" 2A"_s, u" 2B"_s, u" 30"_s}));
         QCOMPARE(numeros.indexOf(u" 19"_s) + 1, numeros.indexOf(u" 21"_s));
-        for (int k = 1; k < 5; ++k)
-            QCOMPARE(d->ComboD[k]->count(), 96);
     }
 
-    void departementPickedInAnyList_data()
+    // ------------------------------------------------------------ both tutorials alike
+
+    void pickInAnyList_data()
     {
-        QTest::addColumn<int>("liste");
-        QTest::addColumn<int>("dep");
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("densite90");
         QTest::addColumn<QString>("densite99");
         QTest::addColumn<QString>("evolution");
-        for (int k = 0; k < 5; ++k) {
-            const QByteArray n = QByteArray::number(k);
-            QTest::newRow("Creuse, list " + n) << k << 23 << QString() << u" NEGATIVE de -5,24 %"_s;
-            QTest::newRow("Corse du Sud, list " + n) << k << 96 << QString() << u" NEGATIVE de -0,18 %"_s;
-            QTest::newRow("Haute Corse, list " + n) << k << 20 << QString() << QString();
-            QTest::newRow("Nièvre, list " + n) << k << 58 << u"33 en 1999"_s << QString();
-            QTest::newRow("Paris, list " + n) << k << 75 << u"20240,4 en 1999"_s << QString();
-            QTest::newRow("Aube, list " + n) << k << 10 << QString() << QString();
-        }
+        QTest::addColumn<QStringList>("departements");
+        const QString rien;
+        QTest::newRow("Creuse") << false << 23 << rien << rien << u" NEGATIVE de -5,24 %"_s << QStringList();
+        QTest::newRow("Corse du Sud") << false << 96 << rien << rien << u" NEGATIVE de -0,18 %"_s << QStringList();
+        QTest::newRow("Haute Corse") << false << 20 << rien << rien << rien << QStringList();
+        QTest::newRow("Nièvre") << false << 58 << rien << u"33 en 1999"_s << rien << QStringList();
+        QTest::newRow("Paris") << false << 75 << rien << u"20240,4 en 1999"_s << rien << QStringList();
+        QTest::newRow("Aube") << false << 10 << rien << rien << rien << QStringList();
+        QTest::newRow("Auvergne") << true << 3 << rien << rien << u" NEGATIVE de -0,93 %"_s << QStringList();
+        QTest::newRow("Champagne-Ardenne") << true << 7 << rien << rien << u" NEGATIVE de -0,41 %"_s << QStringList();
+        QTest::newRow("Limousin") << true << 12 << rien << rien << u" NEGATIVE de -1,65 %"_s << QStringList();
+        QTest::newRow("Bourgogne") << true << 4 << u"51 en 1990"_s << u"51 en 1999"_s << rien << QStringList();
+        QTest::newRow("Corse") << true << 8 << rien << u"30 en 1999"_s << rien
+                               << QStringList{u"2B : Corse du Nord"_s, u"2A : Corse du Sud"_s};
+        QTest::newRow("Rhône-Alpes") << true << 22 << rien << rien << rien
+                                     << QStringList{u" 1 : Ain"_s, u" 7 : Ardèche"_s, u" 26 : Drôme"_s,
+                                                    u" 38 : Isère"_s, u" 42 : Loire"_s, u" 69 : Rhône"_s,
+                                                    u" 73 : Savoie"_s, u" 74 : Haute Savoie"_s};
+        QTest::newRow("Bretagne") << true << 5 << rien << rien << rien << QStringList();
     }
-    void departementPickedInAnyList()
+    // From the first item, a pick of item n in each list in turn.
+    void pickInAnyList()
     {
-        QFETCH(int, liste);
-        QFETCH(int, dep);
-        QFETCH(QString, densite99);
-        QFETCH(QString, evolution);
-        ecritPixels(u"D"_s + QString::number(dep) + u".dat"_s, {{100, 120, dep}});
-        DidacDept* d = ouvreDept();
-        choisit(d->ComboD[liste], texteDeListe(liste, dep));
-
-        for (int k = 0; k < 5; ++k)
-            QCOMPARE(d->ComboD[k]->text(), texteDeListe(k, dep));
-        QCOMPARE(d->Reg->text(), RegionDep[dep]);
-        QCOMPARE(d->pop90->text(), Pop90Dep[dep]);
-        if (!densite99.isEmpty())
-            QCOMPARE(d->nbh99->text(), densite99);
-        if (!evolution.isEmpty()) {
-            QCOMPARE(d->Evol->text(), evolution);
-            QCOMPARE(d->Evol->palette().color(QPalette::Base), QColor(255, 0, 0));
-            QCOMPARE(d->Evol->palette().color(QPalette::Text), QColor(255, 255, 0));
-        }
-        QCOMPARE(EtatSon, int16_t(5));
-        // Handed to the map: titled at once, erased, painted at the next tick.
-        QCOMPARE(d->Label2->text(), NomDep[dep]);
-        QCOMPARE(NumAffiche, int16_t(dep));
-        QCOMPARE(CompteTics, int16_t(1));
-        QVERIFY(!d->Picture1->hasSetPixel(100, 120));
-        d->Timer1_Timer();
-        QVERIFY(peint(d->Picture1, 100, 120));
-        d->Timer1_Timer();  // later ticks paint nothing more
-        QCOMPARE(CompteTics, int16_t(3));
-
-        // The next change is handled as usual: the counter is back at 5.
-        choisit(d->ComboD[1], u"Ain"_s);
-        QCOMPARE(d->ComboD[0]->text(), u"  1"_s);
-        QCOMPARE(d->ComboD[4]->text(), u"  515 270 hab"_s);
-        QCOMPARE(d->Label2->text(), u"Ain"_s);
+        QFETCH(bool, regions);
+        QFETCH(int, n);
+        ecritPixels((regions ? u"R%1.dat"_s : u"D%1.dat"_s).arg(n), {{100, 120, n}});
+        if (regions)
+            choixDansChaqueListe(ouvreReg(), n);
+        else
+            choixDansChaqueListe(ouvreDept(), n);
     }
 
-    void departementStepping()
+    void stepping_data()
     {
-        DidacDept* d = ouvreDept();
-        const QStringList ordre = items(d->ComboD[0]);
-        for (int i = 1; i < ordre.size(); ++i) {
-            d->plus->click();
-            QCOMPARE(d->ComboD[0]->text(), ordre.at(i));
-            QCOMPARE(d->ComboD[1]->text(), NomDep[IndexNumero(ordre.at(i))]);
-            QCOMPARE(d->Label2->text(), d->ComboD[1]->text());
-            QCOMPARE(EtatSon, int16_t(5));
-        }
-        // At the ends the buttons do nothing at all.
-        const QString figures = d->nbh99->text();
-        EtatSon = 5;
-        d->plus->click();
-        QCOMPARE(d->ComboD[0]->text(), u" 95"_s);
-        QCOMPARE(EtatSon, int16_t(5));
-        QCOMPARE(d->nbh99->text(), figures);
-        for (int i = ordre.size() - 2; i >= 0; --i) {
-            d->moins->click();
-            QCOMPARE(d->ComboD[0]->text(), ordre.at(i));
-            QCOMPARE(d->ComboD[2]->text(), PrefDep[IndexNumero(ordre.at(i))]);
-        }
-        d->moins->click();
-        QCOMPARE(d->ComboD[0]->text(), u"  1"_s);
-        QCOMPARE(EtatSon, int16_t(5));
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<QString>("depart");
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<QString>("arrivee");
+        const auto ligne = [](const char* nom, bool regions, const QString& depart, bool plus, const QString& arrivee) {
+            QTest::newRow(nom) << regions << depart << plus << arrivee;
+        };
+        ligne("dep + from 9", false, u"  9"_s, true, u" 10"_s);
+        ligne("dep + from 19", false, u" 19"_s, true, u" 21"_s);
+        ligne("dep + from 29", false, u" 29"_s, true, u" 2A"_s);
+        ligne("dep + from 2A", false, u" 2A"_s, true, u" 2B"_s);
+        ligne("dep + from 2B", false, u" 2B"_s, true, u" 30"_s);
+        ligne("dep - from 30", false, u" 30"_s, false, u" 2B"_s);
+        ligne("dep - from 2B", false, u" 2B"_s, false, u" 2A"_s);
+        ligne("dep - from 2A", false, u" 2A"_s, false, u" 29"_s);
+        ligne("dep - from 21", false, u" 21"_s, false, u" 19"_s);
+        ligne("dep - from 10", false, u" 10"_s, false, u"  9"_s);
+        ligne("dep + at 95", false, u" 95"_s, true, u" 95"_s);
+        ligne("dep - at 1", false, u"  1"_s, false, u"  1"_s);
+        ligne("reg + from 9", true, u"  9"_s, true, u" 10"_s);
+        ligne("reg - from 10", true, u" 10"_s, false, u"  9"_s);
+        ligne("reg - from 22", true, u" 22"_s, false, u" 21"_s);
+        ligne("reg + from 1", true, u"  1"_s, true, u"  2"_s);
+        ligne("reg + at 22", true, u" 22"_s, true, u" 22"_s);
+        ligne("reg - at 1", true, u"  1"_s, false, u"  1"_s);
+    }
+    void stepping()
+    {
+        QFETCH(bool, regions);
+        if (regions)
+            pas(ouvreReg(), [](int r) { return NomRegion[r]; });
+        else
+            pas(ouvreDept(), [](int d) { return NomDep[d]; });
     }
 
-    void departementMapClick_data()
+    void mapClickSelects_data()
     {
+        QTest::addColumn<bool>("regions");
         QTest::addColumn<int>("dep");
         QTest::addColumn<QString>("numero");
-        QTest::newRow("Corse du Sud") << 96 << u" 2A"_s;
-        QTest::newRow("Haute Corse") << 20 << u" 2B"_s;
-        QTest::newRow("Aube") << 10 << u" 10"_s;
-        QTest::newRow("Ain") << 1 << u"  1"_s;
+        QTest::newRow("Corse du Sud") << false << 96 << u" 2A"_s;
+        QTest::newRow("Haute Corse") << false << 20 << u" 2B"_s;
+        QTest::newRow("Aube") << false << 10 << u" 10"_s;
+        QTest::newRow("Ain") << false << 1 << u"  1"_s;
+        QTest::newRow("Ille et Vilaine, Bretagne") << true << 35 << u"  5"_s;
+        QTest::newRow("Rhône, Rhône-Alpes") << true << 69 << u" 22"_s;
+        QTest::newRow("Corse du Sud, Corse") << true << 96 << u"  8"_s;
     }
-    void departementMapClick()
+    void mapClickSelects()
     {
+        QFETCH(bool, regions);
         QFETCH(int, dep);
         QFETCH(QString, numero);
         // Column 150 lists two pixels; the clicked one belongs to dep.
         ecritPixels(u"F150.dat"_s, {{150, 60, 5}, {150, 61, dep}});
-        ecritPixels(u"D"_s + QString::number(dep) + u".dat"_s, {{150, 61, dep}});
+        ecritPixels(regions ? u"R%1.dat"_s.arg(NumRegionDep[dep]) : u"D%1.dat"_s.arg(dep), {{150, 61, dep}});
+        if (regions) {
+            DidacReg* r = ouvreReg();
+            clicSelectionne(r, dep, numero, NomRegion[IndexNumero(numero)]);
+            // In "Complète" the same click selects nothing.
+            r->Carte[2]->setChecked(true);
+            r->ComboD[0]->setText(u"  1"_s);
+            r->Picture1_Click();
+            QCOMPARE(r->ComboD[0]->text(), u"  1"_s);
+            return;
+        }
         DidacDept* d = ouvreDept();
-        if (dep == 1)
-            d->plus->click();  // start from another département
-        d->Picture1_MouseMove(0, 0, 150 * 15 + 7, 61 * 15);
-        d->Picture1_Click();
+        clicSelectionne(d, dep, numero, NomDep[dep]);
         QCOMPARE(DepTrouve, int16_t(1));
-        QCOMPARE(DepClique, int16_t(dep));
         QCOMPARE(NomDepClique, NomDep[dep]);
-        QCOMPARE(d->ComboD[0]->text(), numero);
-        QCOMPARE(d->ComboD[1]->text(), NomDep[dep]);
-        QCOMPARE(d->Label2->text(), NomDep[dep]);
-        d->Timer1_Timer();
-        QVERIFY(peint(d->Picture1, 150, 61));
-
-        // Clicking the département shown again changes nothing, and the next
-        // pick in another list is followed as usual.
-        d->Picture1_Click();
-        QCOMPARE(EtatSon, int16_t(5));
-        QVERIFY(peint(d->Picture1, 150, 61));
+        // After a click on the item shown, the next pick in another list is followed as usual.
         choisit(d->ComboD[2], u"Laon"_s);
         QCOMPARE(d->ComboD[0]->text(), u"  2"_s);
-        QCOMPARE(d->ComboD[1]->text(), u"Aisne"_s);
         QCOMPARE(d->Label2->text(), u"Aisne"_s);
     }
+
+    // ------------------------------------------------------------ département tutorial
 
     void mapClicksThatFindNothing_data()
     {
@@ -313,8 +413,7 @@ private slots:
         DidacDept* d = ouvreDept();
         d->Carte[vue]->setChecked(true);
         DepTrouve = 7;
-        d->Picture1_MouseMove(0, 0, float(x * 15), float(y * 15));
-        d->Picture1_Click();
+        cliqueCarte(d, x, y);
         QCOMPARE(d->ComboD[0]->text(), u"  1"_s);
         QCOMPARE(d->ComboD[1]->text(), u"Ain"_s);
         QCOMPARE(DepTrouve, int16_t(vue == 3 ? 0 : 7));
@@ -374,17 +473,25 @@ private slots:
         QVERIFY(peint(d->Picture1, 30, 40));
     }
 
-    void departementStopShowsAFreshHub()
+    void stopShowsAFreshHub()
     {
         DidacDept* d = ouvreDept();
         QCOMPARE(d->findChildren<QPushButton*>().front(), d->Stop);  // the navigation tests press the first button
-        DidacReg* r = ouvreReg();
-        QCOMPARE(r->findChildren<QPushButton*>().front(), r->Stop);
-        win::DidacReg.Unload();
         d->Stop->click();
         QVERIFY(!win::DidacDept.isLoaded());
         QVERIFY(win::Sommaire.isVisible());
         QCOMPARE(EtatSon, int16_t(2));
+        // Leaving the région tutorial closes the coats of arms it opened.
+        win::Sommaire.Unload();
+        DidacReg* r = ouvreReg();
+        QCOMPARE(r->findChildren<QPushButton*>().front(), r->Stop);
+        r->Image1_Click();
+        QVERIFY(win::Blasons.isVisible());
+        r->Stop->click();
+        QVERIFY(!win::Blasons.isLoaded());
+        QVERIFY(!win::DidacReg.isLoaded());
+        QVERIFY(win::Sommaire.isVisible());
+        QCOMPARE(EtatSon, int16_t(2));  // the sound switch is the hub's again
     }
 
     // ------------------------------------------------------------ région tutorial
@@ -395,13 +502,9 @@ private slots:
         DidacReg* r = ouvreReg();
         QVERIFY(r->closeBoxRemoved());
         QVERIFY(r->ComboD[0]->isHidden());
-        QCOMPARE(r->moins->x(), platform::tw(8160));
-        QCOMPARE(r->plus->x(), platform::tw(8400));
-        QCOMPARE(r->ComboD[0]->text(), u"  1"_s);
-        QCOMPARE(r->ComboD[1]->text(), u"Alsace"_s);
-        QCOMPARE(r->ComboD[2]->text(), u"Strasbourg"_s);
-        QCOMPARE(r->ComboD[3]->text(), u" 8 280 km²"_s);
-        QCOMPARE(r->ComboD[4]->text(), u" 1 734 145 hab"_s);
+        const QStringList listes{u"  1"_s, u"Alsace"_s, u"Strasbourg"_s, u" 8 280 km²"_s, u" 1 734 145 hab"_s};
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(r->ComboD[k]->text(), listes[k]);
         QCOMPARE(items(r->ComboD[5]), (QStringList{u" 67 : Bas Rhin"_s, u" 68 : Haut Rhin"_s}));
         QCOMPARE(r->ComboD[5]->text(), u" 67 : Bas Rhin"_s);
         QCOMPARE(r->Label2->text(), u"Alsace"_s);
@@ -412,79 +515,9 @@ private slots:
         QCOMPARE(r->nbh90->text(), u"196,2 en 1990"_s);
         QCOMPARE(r->pop90->text(), u" 1 624 372 hab"_s);
         QCOMPARE(r->Evol->text(), u" POSITIVE de 6,76 %"_s);
-        QCOMPARE(r->Evol->palette().color(QPalette::Base), QColor(0, 0, 255));
+        QCOMPARE(r->Evol->palette().color(QPalette::Base), kBleu);
         QVERIFY(peint(r->Picture1, 300, 100));
         QVERIFY(r->Timer2->isActive());
-        QCOMPARE(r->Label1->font().pointSizeF(), 10.0);
-    }
-
-    void regionPickedInAnyList_data()
-    {
-        QTest::addColumn<int>("liste");
-        QTest::addColumn<int>("region");
-        QTest::addColumn<QString>("densite90");
-        QTest::addColumn<QString>("densite99");
-        QTest::addColumn<QString>("evolution");
-        QTest::addColumn<QStringList>("departements");
-        const QStringList corse{u"2B : Corse du Nord"_s, u"2A : Corse du Sud"_s};
-        const QStringList rhoneAlpes{u" 1 : Ain"_s, u" 7 : Ardèche"_s, u" 26 : Drôme"_s, u" 38 : Isère"_s,
-                                     u" 42 : Loire"_s, u" 69 : Rhône"_s, u" 73 : Savoie"_s, u" 74 : Haute Savoie"_s};
-        for (int k = 1; k <= 4; ++k) {
-            const QByteArray n = QByteArray::number(k);
-            QTest::newRow("Auvergne, list " + n) << k << 3 << QString() << QString() << u" NEGATIVE de -0,93 %"_s
-                                                 << QStringList();
-            QTest::newRow("Champagne-Ardenne, list " + n) << k << 7 << QString() << QString()
-                                                          << u" NEGATIVE de -0,41 %"_s << QStringList();
-            QTest::newRow("Limousin, list " + n) << k << 12 << QString() << QString() << u" NEGATIVE de -1,65 %"_s
-                                                 << QStringList();
-            QTest::newRow("Bourgogne, list " + n) << k << 4 << u"51 en 1990"_s << u"51 en 1999"_s << QString()
-                                                  << QStringList();
-            QTest::newRow("Corse, list " + n) << k << 8 << QString() << u"30 en 1999"_s << QString() << corse;
-            QTest::newRow("Rhône-Alpes, list " + n) << k << 22 << QString() << QString() << QString() << rhoneAlpes;
-            QTest::newRow("Bretagne, list " + n) << k << 5 << QString() << QString() << QString() << QStringList();
-        }
-    }
-    void regionPickedInAnyList()
-    {
-        QFETCH(int, liste);
-        QFETCH(int, region);
-        QFETCH(QString, densite90);
-        QFETCH(QString, densite99);
-        QFETCH(QString, evolution);
-        QFETCH(QStringList, departements);
-        ecritPixels(u"R"_s + QString::number(region) + u".dat"_s, {{200, 210, 1}});
-        DidacReg* r = ouvreReg();
-        CompteTics2 = 7;
-        platform::setTimerEnabled(r->Timer2, false);
-        choisit(r->ComboD[liste], texteDeListeRegion(liste, region));
-
-        QCOMPARE(r->ComboD[0]->text(), TexteNumero(region));
-        for (int k = 1; k <= 4; ++k)
-            QCOMPARE(r->ComboD[k]->text(), texteDeListeRegion(k, region));
-        QCOMPARE(r->pop90->text(), Pop90Region[region]);
-        if (!densite90.isEmpty())
-            QCOMPARE(r->nbh90->text(), densite90);
-        if (!densite99.isEmpty())
-            QCOMPARE(r->nbh99->text(), densite99);
-        if (!evolution.isEmpty()) {
-            QCOMPARE(r->Evol->text(), evolution);
-            QCOMPARE(r->Evol->palette().color(QPalette::Base), QColor(255, 0, 0));
-        }
-        if (!departements.isEmpty())
-            QCOMPARE(items(r->ComboD[5]), departements);
-        for (int i = 0; i < r->ComboD[5]->count(); ++i)
-            QCOMPARE(NumRegionDep[IndexNumero(r->ComboD[5]->itemText(i).section(u':', 0, 0).trimmed().prepend(u' '))],
-                     int16_t(region));
-        QCOMPARE(r->ComboD[5]->listIndex(), -1);  // the new région's départements, none chosen
-        QCOMPARE(r->Label2->text(), NomRegion[region]);
-        QCOMPARE(int(Tirage), region);
-        QCOMPARE(derniereImage(), ImageRegion(region));
-        QCOMPARE(CompteTics2, int16_t(0));
-        QVERIFY(r->Timer2->isActive());
-        QCOMPARE(EtatSon, int16_t(5));
-        QCOMPARE(NumAffiche, int16_t(region));
-        r->Timer1_Timer();
-        QVERIFY(peint(r->Picture1, 200, 210));
     }
 
     void pickingADepartementOfTheRegionChangesNothing()
@@ -495,67 +528,6 @@ private slots:
         QCOMPARE(EtatSon, int16_t(5));
         QCOMPARE(r->ComboD[1]->text(), u"Alsace"_s);
         QVERIFY(fake->pictures.loaded.isEmpty());
-    }
-
-    void regionStepping_data()
-    {
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<bool>("plus");
-        QTest::addColumn<QString>("arrivee");
-        QTest::newRow("+ from 9") << u"  9"_s << true << u" 10"_s;
-        QTest::newRow("- from 10") << u" 10"_s << false << u"  9"_s;
-        QTest::newRow("- from 22") << u" 22"_s << false << u" 21"_s;
-        QTest::newRow("+ from 1") << u"  1"_s << true << u"  2"_s;
-        QTest::newRow("+ at 22") << u" 22"_s << true << u" 22"_s;
-        QTest::newRow("- at 1") << u"  1"_s << false << u"  1"_s;
-    }
-    void regionStepping()
-    {
-        QFETCH(QString, depart);
-        QFETCH(bool, plus);
-        QFETCH(QString, arrivee);
-        DidacReg* r = ouvreReg();
-        r->ComboD[0]->setText(depart);
-        QCOMPARE(r->ComboD[1]->text(), NomRegion[IndexNumero(depart)]);
-        fake->pictures.loaded.clear();
-        (plus ? r->plus : r->moins)->click();
-        const int region = IndexNumero(arrivee);
-        QCOMPARE(r->ComboD[0]->text(), arrivee);
-        QCOMPARE(r->ComboD[1]->text(), NomRegion[region]);
-        QCOMPARE(r->Label2->text(), NomRegion[region]);
-        QCOMPARE(EtatSon, int16_t(5));
-        if (arrivee == depart) {
-            QVERIFY(fake->pictures.loaded.isEmpty());
-        } else {
-            QCOMPARE(int(Tirage), region);
-            QCOMPARE(derniereImage(), ImageRegion(region));
-        }
-    }
-
-    void regionMapClick_data()
-    {
-        QTest::addColumn<int>("dep");
-        QTest::addColumn<QString>("numero");
-        QTest::newRow("Ille et Vilaine, Bretagne") << 35 << u"  5"_s;
-        QTest::newRow("Rhône, Rhône-Alpes") << 69 << u" 22"_s;
-        QTest::newRow("Corse du Sud, Corse") << 96 << u"  8"_s;
-    }
-    void regionMapClick()
-    {
-        QFETCH(int, dep);
-        QFETCH(QString, numero);
-        ecritPixels(u"F40.dat"_s, {{40, 50, dep}});
-        DidacReg* r = ouvreReg();
-        r->Picture1_MouseMove(0, 0, 40 * 15, 50 * 15);
-        r->Picture1_Click();
-        QCOMPARE(r->ComboD[0]->text(), numero);
-        QCOMPARE(r->ComboD[1]->text(), NomRegion[IndexNumero(numero)]);
-        QCOMPARE(DepClique, int16_t(dep));
-        // In "Complète" the same click selects nothing.
-        r->Carte[2]->setChecked(true);
-        r->ComboD[0]->setText(u"  1"_s);
-        r->Picture1_Click();
-        QCOMPARE(r->ComboD[0]->text(), u"  1"_s);
     }
 
     void regionViews_data()
@@ -599,6 +571,7 @@ private slots:
         if (listes) {
             QCOMPARE(r->Label9->font().pointSizeF(), taille);
             QCOMPARE(r->moins->x(), platform::tw(8160));
+            QCOMPARE(r->plus->x(), platform::tw(8400));
         }
         QCOMPARE(r->Picture1->hasSetPixel(60, 70), vue == 3);
     }
@@ -614,7 +587,8 @@ private slots:
             QCOMPARE(r->PtsClig->isHidden(), tick % 2 == 1);
             QCOMPARE(CompteTics2, int16_t(tick));
         }
-        QCOMPARE(r->PtsClig->pos(), QPoint(platform::tw(950), platform::tw(1920)));  // Rennes
+        const QPoint rennes(platform::tw(950), platform::tw(1920));
+        QCOMPARE(r->PtsClig->pos(), rennes);
         r->Timer2_Timer();
         QVERIFY(!r->PtsClig->isHidden());
         QVERIFY(!r->Timer2->isActive());
@@ -627,7 +601,7 @@ private slots:
         r->Timer2_Timer();
         r->Timer2_Timer();
         QCOMPARE(CompteTics2, int16_t(0));
-        QCOMPARE(r->PtsClig->pos(), QPoint(platform::tw(950), platform::tw(1920)));
+        QCOMPARE(r->PtsClig->pos(), rennes);
         r->Carte[1]->setChecked(true);
         r->Timer2_Timer();
         QCOMPARE(CompteTics2, int16_t(1));
@@ -664,12 +638,10 @@ private slots:
         QFETCH(int, bouton);
         QFETCH(QString, numero);
         DidacReg* r = ouvreReg();
-        if (index == 0)
-            r->plus->click();  // start from another région
+        r->plus->click();  // start from another région
         QTest::mouseClick(r->Image1, Qt::LeftButton);
         Blasons* b = win::Blasons.ifLoaded();
-        QVERIFY(b && b->isVisible());
-        QVERIFY(b->closeBoxRemoved());
+        QVERIFY(b && b->isVisible() && b->closeBoxRemoved());
         QTest::mouseClick(b->Blason[index], Qt::MouseButton(bouton));
         testkit::flushDeletes();
         QVERIFY(!win::Blasons.isLoaded());
@@ -686,26 +658,14 @@ private slots:
         win::Blasons.Show();
         Blasons* b = win::Blasons.ifLoaded();
         QCOMPARE(b->Label1->text(), QString());
-        QTest::mouseClick(b->Blason[15], Qt::RightButton);
-        QCOMPARE(b->Label1->text(), u"Basse Normandie"_s);
-        QTest::mouseClick(b->Blason[20], Qt::RightButton);
-        QCOMPARE(b->Label1->text(), u"Provence-Alpes-Côte d'Azur"_s);
-        for (int i = 0; i < 22; ++i)
-            QCOMPARE(b->Blason[i]->frameShape(), i == 20 ? QFrame::Box : QFrame::NoFrame);
+        for (const auto& [choisi, nom] : {std::pair{15, u"Basse Normandie"_s}, std::pair{20, u"Provence-Alpes-Côte d'Azur"_s}}) {
+            QTest::mouseClick(b->Blason[choisi], Qt::RightButton);
+            QCOMPARE(b->Label1->text(), nom);
+            for (int i = 0; i < 22; ++i)
+                QCOMPARE(b->Blason[i]->frameShape(), i == choisi ? QFrame::Box : QFrame::NoFrame);
+        }
         QVERIFY(win::Blasons.isLoaded());
         QCOMPARE(win::DidacReg.ifLoaded()->ComboD[1]->text(), u"Alsace"_s);
-    }
-
-    void leavingTheRegionTutorialClosesTheCoatsOfArms()
-    {
-        DidacReg* r = ouvreReg();
-        r->Image1_Click();
-        QVERIFY(win::Blasons.isVisible());
-        r->Stop->click();
-        QVERIFY(!win::Blasons.isLoaded());
-        QVERIFY(!win::DidacReg.isLoaded());
-        QVERIFY(win::Sommaire.isVisible());
-        QCOMPARE(EtatSon, int16_t(2));  // the sound switch is the hub's again
     }
 
     void coatsOfArmsAloneOnlyClose()
@@ -759,32 +719,22 @@ private slots:
         if (qEnvironmentVariableIsEmpty("GEOMIRA_SCREENSHOTS"))
             QSKIP("GEOMIRA_SCREENSHOTS not set");
         // The application folder's pictures and the generated pixel files together.
-        const QString appDir = qEnvironmentVariable("GEOMIRA_APP_DIR");
-        const QString pixels = dossierPixels();
-        for (const QString& dossier : {appDir, pixels}) {
-            if (dossier.isEmpty())
-                continue;
+        for (const QString& dossier : {qEnvironmentVariable("GEOMIRA_APP_DIR"), dossierPixels()})
             for (const QFileInfo& f : QDir(dossier).entryInfoList(QDir::Files))
-                QFile::link(f.absoluteFilePath(), platform::appFile(f.fileName()));
-        }
+                if (!dossier.isEmpty())
+                    QFile::link(f.absoluteFilePath(), platform::appFile(f.fileName()));
         DidacDept* d = ouvreDept();
         choisit(d->ComboD[1], u"Alpes de Haute Provence"_s);
         d->Timer1_Timer();
         testkit::screenshot(d, u"didacdept_test"_s);
-        d->Carte[0]->setChecked(true);
-        testkit::screenshot(d, u"didacdept_vue0"_s);
         win::DidacDept.Unload();
-
         DidacReg* r = ouvreReg();
         choisit(r->ComboD[1], u"Provence-Alpes-Côte d'Azur"_s);
-        r->Timer1_Timer();
-        testkit::screenshot(r, u"didacreg_test"_s);
-        r->Carte[0]->setChecked(true);
-        r->Timer2_Timer();
-        r->Timer2_Timer();
-        testkit::screenshot(r, u"didacreg_vue0"_s);
-        r->Carte[2]->setChecked(true);
-        testkit::screenshot(r, u"didacreg_vue2"_s);
+        for (int vue : {3, 0, 2}) {
+            r->Carte[vue]->setChecked(true);
+            r->Timer1_Timer();
+            testkit::screenshot(r, u"didacreg_vue%1"_s.arg(vue));
+        }
         r->Image1_Click();
         QTest::mouseClick(win::Blasons->Blason[20], Qt::RightButton);
         testkit::screenshot(win::Blasons.ifLoaded(), u"blasons"_s);
