@@ -473,6 +473,13 @@ void CarteDep::Compte(float& compteur, bool repeint)
     PoseQuestion();
 }
 
+void CarteDep::BonneReponse(bool repeint)
+{
+    Son(u"Message.wav"_s);
+    platform::MsgBox(u"Bonne Réponse !"_s, platform::vbInformation, u"Exact !"_s);
+    Compte(NbBonnes, repeint);
+}
+
 bool CarteDep::Egal(const QString& a, const QString& b) { return platform::UCase(a) == platform::UCase(b); }
 
 int CarteDep::Recherche(const std::array<QString, 98>& table, const QString& texte)

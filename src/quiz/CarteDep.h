@@ -130,6 +130,8 @@ public:
     static void Son(const QString& nom);
     // After a verdict: repaint when asked, empty Rep, count, rewrite the score, next question.
     void Compte(float& compteur, bool repeint);
+    // A right answer of a game judged in a message box: sound, "Bonne Réponse !", counted.
+    void BonneReponse(bool repeint);
     // A typed département number: "2B"/"2A" in any case with blanks around, or a
     // whole number 1..95 other than 20; 0 when the text names no département.
     static int NumeroSaisi(const QString& texte);

@@ -862,9 +862,7 @@ void CarteDep::CorrigeJeux11a15()
         if (TempsLimite())
             platform::setTimerEnabled(Timer1, false);
         if (accepte == T) {
-            Son(u"Message.wav"_s);
-            MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-            Compte(NbBonnes, facile);
+            BonneReponse(facile);
             return;
         }
         Son(u"Erreur.wav"_s);
@@ -897,9 +895,7 @@ void CarteDep::CorrigeJeux11a15()
     if (TempsLimite())
         platform::setTimerEnabled(Timer1, false);
     if (Egal(Rep->text(), NomRegion[T])) {
-        Son(u"Message.wav"_s);
-        MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-        Compte(NbBonnes, true);
+        BonneReponse(true);
         return;
     }
     Son(u"Erreur.wav"_s);
@@ -957,9 +953,7 @@ void CarteDep::CorrigeJeux16a20()
     if (TempsLimite())
         platform::setTimerEnabled(Timer1, false);
     if (Egal(Rep->text(), NomRegion[T])) {
-        Son(u"Message.wav"_s);
-        MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-        Compte(NbBonnes, facile);
+        BonneReponse(facile);
         return;
     }
     Son(u"Erreur.wav"_s);

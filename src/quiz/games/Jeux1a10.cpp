@@ -136,9 +136,7 @@ void CarteDep::CorrigeJeux1a5()
     // expected answer already typed still counts.
     const bool juste = g == 2 ? (f == n) : Egal(T, table[n]);
     if (juste) {
-        Son(u"Message.wav"_s);
-        MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-        Compte(NbBonnes, facile);
+        BonneReponse(facile);
         return;
     }
     Son(u"Erreur.wav"_s);
@@ -299,9 +297,7 @@ void CarteDep::CorrigeJeux6a10()
         platform::setTimerEnabled(Timer1, false);
     const bool juste = g == 7 ? (r == n) : Egal(T, table[n]);
     if (juste) {
-        Son(u"Message.wav"_s);
-        MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-        Compte(NbBonnes, repeint);
+        BonneReponse(repeint);
         return;
     }
     Son(u"Erreur.wav"_s);

@@ -403,9 +403,7 @@ void CarteDep::CorrigeJeux21a25()
     if (TempsLimite())
         platform::setTimerEnabled(Timer1, false);
     if (Egal(attendu, texte)) {
-        Son(u"Message.wav"_s);
-        MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-        Compte(NbBonnes, facile);
+        BonneReponse(facile);
         return;
     }
     Son(u"Erreur.wav"_s);
@@ -582,9 +580,7 @@ void CarteDep::CorrigeJeux26a30()
             if (TempsLimite())
                 platform::setTimerEnabled(Timer1, false);
             if (Egal(PrefRegion[T], texte)) {
-                Son(u"Message.wav"_s);
-                MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-                Compte(NbBonnes, true);
+                BonneReponse(true);
                 return;
             }
             Son(u"Erreur.wav"_s);
@@ -753,9 +749,7 @@ void CarteDep::CorrigeJeu31()
     if (TempsLimite())
         platform::setTimerEnabled(Timer1, false);
     if (Egal(NomRegion[T], texte)) {
-        Son(u"Message.wav"_s);
-        MsgBox(u"Bonne Réponse !"_s, 64, kExact);
-        Compte(NbBonnes, facile);
+        BonneReponse(facile);
         return;
     }
     Son(u"Erreur.wav"_s);
