@@ -962,6 +962,20 @@ private slots:
             QVERIFY(win::Sommaire.isVisible() && !win::Menu.isLoaded() && !win::Rapport.isVisible());
         }
     }
+
+    // Pictures of a few questions, for a look at the layouts (GEOMIRA_SCREENSHOTS).
+    void screenshots()
+    {
+        if (qEnvironmentVariableIsEmpty("GEOMIRA_SCREENSHOTS"))
+            QSKIP("GEOMIRA_SCREENSHOTS not set");
+        for (const auto& [jeu, niveau] : {std::pair{11, 0}, std::pair{13, 1}, std::pair{16, 0}, std::pair{17, 1},
+                                          std::pair{19, 0}, std::pair{20, 0}}) {
+            const bool regions = jeu >= 13;
+            CarteDep* c = lance({.jeu = num(jeu), .niveau = niveau}, {regions ? tirage22(22) : tirage96(13)});
+            testkit::screenshot(c, u"jeu"_s + num(jeu) + (niveau == 0 ? u"_facile"_s : u"_difficile"_s));
+            videPartie(*fake);
+        }
+    }
 };
 
 QTEST_MAIN(TestGames11a20)
