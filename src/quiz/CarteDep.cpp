@@ -480,6 +480,17 @@ void CarteDep::BonneReponse(bool repeint)
     Compte(NbBonnes, repeint);
 }
 
+void CarteDep::MontreVerdict(const QString& titre, const QString& texte, int16_t etat)
+{
+    Solution->setTitle(titre);
+    Solu->setText(texte);
+    EtatCarte = etat;
+    Solution->raise();
+    Solution->show();
+    NoSais->hide();
+    Abandon->hide();
+}
+
 bool CarteDep::Egal(const QString& a, const QString& b) { return platform::UCase(a) == platform::UCase(b); }
 
 int CarteDep::Recherche(const std::array<QString, 98>& table, const QString& texte)

@@ -132,6 +132,9 @@ public:
     void Compte(float& compteur, bool repeint);
     // A right answer of a game judged in a message box: sound, "Bonne Réponse !", counted.
     void BonneReponse(bool repeint);
+    // The verdict of a map question on its panel, which covers what lies under it;
+    // "Je ne sais pas" and "Abandon" wait for the panel's OK.
+    void MontreVerdict(const QString& titre, const QString& texte, int16_t etat);
     // A typed département number: "2B"/"2A" in any case with blanks around, or a
     // whole number 1..95 other than 20; 0 when the text names no département.
     static int NumeroSaisi(const QString& texte);

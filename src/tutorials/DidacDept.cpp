@@ -30,31 +30,9 @@ const MapPanel::Vues kVues = {
     'D',
 };
 
-const QColor kBleu(0, 0, 255);
-
 QLabel* etiquette(QWidget* parent, const QString& texte, int l, int t, int w, int h, bool bleu = false)
 {
-    auto* label = new QLabel(texte, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (bleu) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, kBleu);
-        label->setPalette(palette);
-    }
-    placeTw(label, l, t, w, h);
-    return label;
-}
-
-QLineEdit* boite(QWidget* parent, int l, int t, int w, int h, bool information)
-{
-    auto* box = new QLineEdit(parent);
-    box->setReadOnly(true);
-    if (information) {
-        box->setAlignment(Qt::AlignCenter);
-        CouleursBoite(box, QColor(224, 224, 224), kBleu);
-    }
-    placeTw(box, l, t, w, h);
-    return box;
+    return EtiquetteFigure(parent, texte, l, t, w, h, bleu, false);
 }
 
 // The table of each list but the numbers: names, préfectures, areas, populations 1999.
@@ -73,14 +51,7 @@ const std::array<QString, 98>& tableDeListe(int k)
 }
 
 // The first département whose table entry is the text, 0 when none.
-int premier(const std::array<QString, 98>& table, const QString& texte)
-{
-    for (int i = 1; i <= 96; ++i) {
-        if (table[i] == texte)
-            return i;
-    }
-    return 0;
-}
+int premier(const std::array<QString, 98>& table, const QString& texte) { return PremiereEntree(table, texte, 96); }
 
 } // namespace
 
@@ -112,7 +83,7 @@ DidacDept::DidacDept() : MapPanel(kVues)
     Label4 = etiquette(this, u"Superficie : "_s, 7440, 1200, 1335, 375);
     Label5 = etiquette(this, u"Population 99 :"_s, 7440, 1680, 1335, 375);
     Label6 = etiquette(this, u"Région : "_s, 7440, 2160, 1335, 375);
-    Reg = boite(this, 8880, 2160, 2895, 315, false);
+    Reg = BoiteFigure(this, 8880, 2160, 2895, 315, false);
 
     Label8 = new QLabel(u"Pour Information :"_s, this);
     Label8->setFont(platform::designFont(u"MS Sans Serif"_s, 8, true));
@@ -120,15 +91,15 @@ DidacDept::DidacDept() : MapPanel(kVues)
     placeTw(Label8, 7320, 2880, 4575, 375);
 
     Label10 = etiquette(this, u"Population 90 : "_s, 7440, 3480, 1335, 375, true);
-    pop90 = boite(this, 9000, 3480, 2775, 315, true);
+    pop90 = BoiteFigure(this, 9000, 3480, 2775, 315, true);
     Label11 = etiquette(this, u"Nb hab/km² : "_s, 7440, 3960, 1335, 375, true);
-    nbh90 = boite(this, 9000, 3960, 2775, 315, true);
+    nbh90 = BoiteFigure(this, 9000, 3960, 2775, 315, true);
     Label7 = etiquette(this, u"Nb hab/km² : "_s, 7440, 4440, 1335, 375, true);
-    nbh99 = boite(this, 9000, 4440, 2775, 315, true);
+    nbh99 = BoiteFigure(this, 9000, 4440, 2775, 315, true);
     Label9 = etiquette(this, u"Evolution : "_s, 7440, 4920, 1335, 495, true);
     Label9->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label9->setContentsMargins(0, 3, 0, 0);
-    Evol = boite(this, 9000, 4920, 2775, 315, true);
+    Evol = BoiteFigure(this, 9000, 4920, 2775, 315, true);
 
     StatusBar2 = new platform::BottomStatusBar(this);
     StatusBar2->showMessage(u"Choisissez un département dans une liste, avec « - » et « + », ou d'un clic sur la carte."_s);

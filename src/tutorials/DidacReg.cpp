@@ -37,8 +37,6 @@ const MapPanel::Vues kVues = {
     'R',
 };
 
-const QColor kBleu(0, 0, 255);
-
 const char16_t* const kImages[22] = {
     u"Alsace.gif",    u"Aquitaine.gif", u"Auvergne.gif", u"Bourgogne.gif", u"Bretagne.gif",  u"Centre.gif",
     u"Champagne.gif", u"Corse.gif",     u"Franche.gif",  u"Ile.gif",       u"Languedoc.gif", u"Limousin.gif",
@@ -54,27 +52,10 @@ const int kCapitales[22][2] = {
 
 QLabel* etiquette(QWidget* parent, const QString& texte, int l, int t, int w, int h, bool bleu = false)
 {
-    auto* label = new QLabel(texte, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setWordWrap(true);
-    if (bleu) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, kBleu);
-        label->setPalette(palette);
-    }
-    placeTw(label, l, t, w, h);
-    return label;
+    return EtiquetteFigure(parent, texte, l, t, w, h, bleu, true);
 }
 
-QLineEdit* boite(QWidget* parent, int l, int t, int w, int h)
-{
-    auto* box = new QLineEdit(parent);
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignCenter);
-    CouleursBoite(box, QColor(224, 224, 224), kBleu);
-    placeTw(box, l, t, w, h);
-    return box;
-}
+QLineEdit* boite(QWidget* parent, int l, int t, int w, int h) { return BoiteFigure(parent, l, t, w, h, true); }
 
 const std::array<QString, 24>& tableDeListe(int k)
 {
@@ -90,14 +71,7 @@ const std::array<QString, 24>& tableDeListe(int k)
     }
 }
 
-int premiere(const std::array<QString, 24>& table, const QString& texte)
-{
-    for (int r = 1; r <= 22; ++r) {
-        if (table[r] == texte)
-            return r;
-    }
-    return 0;
-}
+int premiere(const std::array<QString, 24>& table, const QString& texte) { return PremiereEntree(table, texte, 22); }
 
 bool estRegion(int r) { return r >= 1 && r <= 22; }
 

@@ -170,6 +170,32 @@ void CouleursBoite(QLineEdit* boite, QColor fond, QColor texte)
     boite->setPalette(palette);
 }
 
+QLabel* EtiquetteFigure(QWidget* parent, const QString& texte, int l, int t, int w, int h, bool bleu, bool retourLigne)
+{
+    auto* label = new QLabel(texte, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setWordWrap(retourLigne);
+    if (bleu) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        label->setPalette(palette);
+    }
+    platform::placeTw(label, l, t, w, h);
+    return label;
+}
+
+QLineEdit* BoiteFigure(QWidget* parent, int l, int t, int w, int h, bool information)
+{
+    auto* box = new QLineEdit(parent);
+    box->setReadOnly(true);
+    if (information) {
+        box->setAlignment(Qt::AlignCenter);
+        CouleursBoite(box, QColor(224, 224, 224), QColor(0, 0, 255));
+    }
+    platform::placeTw(box, l, t, w, h);
+    return box;
+}
+
 void EcritChiffres(QLineEdit* nbh99, QLineEdit* nbh90, QLineEdit* pop90, QLineEdit* Evol, const QString& superficie,
                    const QString& population90, const QString& population99)
 {

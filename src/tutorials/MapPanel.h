@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 // The map half of the two map tutorials (départements and régions): the map
 // picture box with its four views, the painting of the selected item from its
 // pixel file, the redraw timer, and the map click that selects the département
@@ -78,6 +79,22 @@ void EcritChiffres(QLineEdit* nbh99, QLineEdit* nbh90, QLineEdit* pop90, QLineEd
 
 // Colours of a text box (background and text).
 void CouleursBoite(QLineEdit* boite, QColor fond, QColor texte);
+
+// A right-aligned caption of the figures, blue when asked, placed in twips.
+QLabel* EtiquetteFigure(QWidget* parent, const QString& texte, int l, int t, int w, int h, bool bleu, bool retourLigne);
+// A read-only figure box; an information box is centred, blue on grey.
+QLineEdit* BoiteFigure(QWidget* parent, int l, int t, int w, int h, bool information);
+
+// The first index 1..dernier whose table entry is the text, 0 when none.
+template <size_t N>
+int PremiereEntree(const std::array<QString, N>& table, const QString& texte, int dernier)
+{
+    for (int i = 1; i <= dernier; ++i) {
+        if (table[size_t(i)] == texte)
+            return i;
+    }
+    return 0;
+}
 
 // The map's title, in the design font; a name too long for the box is drawn smaller.
 class TitreCarte : public QLabel {

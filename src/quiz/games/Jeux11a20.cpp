@@ -365,9 +365,7 @@ void corrigeCarte(CarteDep* c, bool region)
     case Juste:
         CarteDep::Son(u"Message.wav"_s);
         c->ColorieTirage();
-        c->Solution->setTitle(QString());
-        c->Solu->setText(CRLF + u"Bonne Réponse !"_s);
-        EtatCarte = 1;
+        c->MontreVerdict(QString(), CRLF + u"Bonne Réponse !"_s, 1);
         break;
     case Fausse: {
         CarteDep::Son(u"Erreur.wav"_s);
@@ -375,7 +373,6 @@ void corrigeCarte(CarteDep* c, bool region)
             c->ColorieErreurReg();
         else
             c->ColorieErreurDep();
-        c->Solution->setTitle(u"Mauvaise Réponse !"_s);
         QString texte = CRLF + attendu;
         if (c->NiveauFacile()) {
             if (region)
@@ -383,26 +380,19 @@ void corrigeCarte(CarteDep* c, bool region)
             else
                 texte = u"La préfecture du département en rouge est : "_s + PrefDep[DepClique] + CRLF + attendu;
         }
-        c->Solu->setText(texte);
-        EtatCarte = 2;
+        c->MontreVerdict(u"Mauvaise Réponse !"_s, texte, 2);
         break;
     }
     case NeSait:
     case Temps:
         CarteDep::Son(u"Erreur.wav"_s);
         c->ColorieTirage();
-        c->Solution->setTitle(verdict == NeSait ? u"Vous ne savez pas ?"_s : u"Le Temps est écoulé !"_s);
         DepTrouve = 1;
         SolutionVue = 1;
-        c->Solu->setText(CRLF + attendu);
-        EtatCarte = verdict == NeSait ? 2 : 3;
+        c->MontreVerdict(verdict == NeSait ? u"Vous ne savez pas ?"_s : u"Le Temps est écoulé !"_s, CRLF + attendu,
+                         verdict == NeSait ? 2 : 3);
         break;
     }
-    // The panel stands where these games put the score: it covers it, as an opaque frame on top.
-    c->Solution->raise();
-    c->Solution->show();
-    c->NoSais->hide();
-    c->Abandon->hide();
 }
 
 } // namespace
@@ -411,10 +401,9 @@ void corrigeCarte(CarteDep* c, bool region)
 
 void CarteDep::PoseQuestionJeux11a15()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"11"_s || jeu == u"12"_s || jeu == u"13"_s || jeu == u"14"_s || jeu == u"15"_s))
+    const int g = jeuParmi(Jeu(), 11, 15);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
 
     static const char16_t* const kInfobulles[5] = {
         u"Q: Nom de la préfecture départementale  -  R: Numéro du département",
@@ -512,7 +501,7 @@ void CarteDep::PoseQuestionJeux11a15()
     const int T = int(Tirage);
 
     // 7. Title.
-    Label1->setText(u"Jeu n° "_s + jeu);
+    Label1->setText(u"Jeu n° "_s + QString::number(g));
 
     // 8. Question.
     const bool facile = NiveauFacile();
@@ -600,10 +589,9 @@ void CarteDep::PoseQuestionJeux11a15()
 
 void CarteDep::PoseQuestionJeux16a20()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"16"_s || jeu == u"17"_s || jeu == u"18"_s || jeu == u"19"_s || jeu == u"20"_s))
+    const int g = jeuParmi(Jeu(), 16, 20);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
 
     static const char16_t* const kInfobulles[5] = {
         u"Q: Colorie une région  -  R: Numéro des départements", u"Q: Nom d'une région  -  R: Nom des départements",
@@ -664,7 +652,7 @@ void CarteDep::PoseQuestionJeux16a20()
     const int T = int(Tirage);
 
     // 7. Title.
-    Label1->setText(u"Jeu n° "_s + jeu);
+    Label1->setText(u"Jeu n° "_s + QString::number(g));
 
     // 8, 9. Question and counter.
     const bool facile = NiveauFacile();
@@ -822,10 +810,9 @@ void CarteDep::PoseQuestionJeux16a20()
 
 void CarteDep::CorrigeJeux11a15()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"11"_s || jeu == u"12"_s || jeu == u"13"_s || jeu == u"14"_s || jeu == u"15"_s))
+    const int g = jeuParmi(Jeu(), 11, 15);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
     const int T = platform::CInt(Tirage);
     const bool facile = NiveauFacile();
 
@@ -907,10 +894,9 @@ void CarteDep::CorrigeJeux11a15()
 
 void CarteDep::CorrigeJeux16a20()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"16"_s || jeu == u"17"_s || jeu == u"18"_s || jeu == u"19"_s || jeu == u"20"_s))
+    const int g = jeuParmi(Jeu(), 16, 20);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
     const int T = platform::CInt(Tirage);
     const bool facile = NiveauFacile();
 

@@ -18,10 +18,9 @@ using platform::Str;
 
 void CarteDep::CorrigeJeux1a5()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"1"_s || jeu == u"2"_s || jeu == u"3"_s || jeu == u"4"_s || jeu == u"5"_s))
+    const int g = jeuParmi(Jeu(), 1, 5);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
     const int n = platform::CInt(Tirage);
     const QString T = Rep->text();
     const bool facile = NiveauFacile();
@@ -48,14 +47,11 @@ void CarteDep::CorrigeJeux1a5()
         case Juste:
             Son(u"Message.wav"_s);
             ColorieTirage();
-            Solution->setTitle(QString());
-            Solu->setText(CRLF + u"Bonne Réponse !"_s);
-            EtatCarte = 1;
+            MontreVerdict(QString(), CRLF + u"Bonne Réponse !"_s, 1);
             break;
         case Fausse: {
             Son(u"Erreur.wav"_s);
             ColorieErreurDep();
-            Solution->setTitle(u"Mauvaise Réponse !"_s);
             QString texte = CRLF + u"Département attendu en vert."_s;
             if (facile) {
                 const QString attendu = u"Département attendu en vert."_s + CRLF;
@@ -73,24 +69,19 @@ void CarteDep::CorrigeJeux1a5()
                         texte = attendu + u"En Rouge c'est "_s + NomDep[c] + u" :"_s + Str(c);
                 }
             }
-            Solu->setText(texte);
-            EtatCarte = 2;
+            MontreVerdict(u"Mauvaise Réponse !"_s, texte, 2);
             break;
         }
         case NeSait:
         case Temps:
             Son(u"Erreur.wav"_s);
             ColorieTirage();
-            Solution->setTitle(verdict == NeSait ? u"Vous ne savez pas ?"_s : u"Le Temps est écoulé !"_s);
-            Solu->setText(CRLF + u"Département attendu en vert."_s);
-            EtatCarte = verdict == NeSait ? 2 : 3;
             DepTrouve = 1;
             SolutionVue = 1;
+            MontreVerdict(verdict == NeSait ? u"Vous ne savez pas ?"_s : u"Le Temps est écoulé !"_s,
+                          CRLF + u"Département attendu en vert."_s, verdict == NeSait ? 2 : 3);
             break;
         }
-        Solution->show();
-        NoSais->hide();
-        Abandon->hide();
         return;
     }
 
@@ -169,10 +160,9 @@ void CarteDep::CorrigeJeux1a5()
 
 void CarteDep::PoseQuestionJeux6a10()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"6"_s || jeu == u"7"_s || jeu == u"8"_s || jeu == u"9"_s || jeu == u"10"_s))
+    const int g = jeuParmi(Jeu(), 6, 10);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
 
     static const char16_t* const kInfobulles[5] = {
         u"Q: Nom d'un département  -  R: Nom de la préfecture départementale",
@@ -211,7 +201,7 @@ void CarteDep::PoseQuestionJeux6a10()
         return;
     const int n = int(Tirage);
     const bool corse = n == 20 || n == 96;
-    Label1->setText(u"Jeu n° "_s + jeu);
+    Label1->setText(u"Jeu n° "_s + QString::number(g));
 
     QString facile, difficile;
     switch (g) {
@@ -259,10 +249,9 @@ void CarteDep::PoseQuestionJeux6a10()
 
 void CarteDep::CorrigeJeux6a10()
 {
-    const QString jeu = Jeu();
-    if (!(jeu == u"6"_s || jeu == u"7"_s || jeu == u"8"_s || jeu == u"9"_s || jeu == u"10"_s))
+    const int g = jeuParmi(Jeu(), 6, 10);
+    if (g == 0)
         return;
-    const int g = jeu.toInt();
     const int n = platform::CInt(Tirage);
     const QString T = Rep->text();
     const bool facile = NiveauFacile();

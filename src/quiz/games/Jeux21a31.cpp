@@ -30,16 +30,6 @@ const QString kCarteDepartements = u"GeomiraDepV.gif"_s;
 const QString kTitreRegions = u"Les Régions Françaises"_s;
 const QString kTitreDepartements = u"Les Départements Français"_s;
 
-// The game number when the text is one of the given games, else 0.
-int jeuParmi(const QString& jeu, int premier, int dernier)
-{
-    for (int g = premier; g <= dernier; ++g) {
-        if (jeu == QString::number(g))
-            return g;
-    }
-    return 0;
-}
-
 // Index 1..22 of the first région table entry equal to the text in capitals; 0 when none.
 int chercheRegion(const std::array<QString, 24>& table, const QString& texte)
 {
@@ -317,49 +307,30 @@ void CarteDep::CorrigeJeux21a25()
             if (clic && NumRegionDep[DepClique] == T) {
                 Son(u"Message.wav"_s);
                 ColorieTirage();
-                Abandon->hide();
-                Solution->show();
-                NoSais->hide();
-                Solution->setTitle(QString());
-                Solu->setText(CRLF + u"Bonne Réponse !"_s);
-                EtatCarte = 1;
+                MontreVerdict(QString(), CRLF + u"Bonne Réponse !"_s, 1);
             } else if (NeSaisPas == 0) {
                 Son(u"Erreur.wav"_s);
                 ColorieErreurReg();
-                Solution->show();
-                NoSais->hide();
-                Abandon->hide();
-                Solution->setTitle(u"Mauvaise Réponse !"_s);
-                if (NiveauFacile())
-                    Solu->setText(attendue + CRLF
-                                  + (g == 22 ? u"En Rouge c'est "_s + RegionDep[DepClique]
-                                             : u"Préfecture en rouge : "_s + PrefRegion[NumRegionDep[DepClique]]));
-                else
-                    Solu->setText(CRLF + attendue);
-                EtatCarte = 2;
+                MontreVerdict(u"Mauvaise Réponse !"_s,
+                              NiveauFacile()
+                                  ? attendue + CRLF
+                                      + (g == 22 ? u"En Rouge c'est "_s + RegionDep[DepClique]
+                                                 : u"Préfecture en rouge : "_s + PrefRegion[NumRegionDep[DepClique]])
+                                  : CRLF + attendue,
+                              2);
             } else {
                 Son(u"Erreur.wav"_s);
                 ColorieTirage();
-                Solution->show();
-                NoSais->hide();
-                Abandon->hide();
-                Solution->setTitle(u"Vous ne savez pas ?"_s);
                 DepTrouve = 1;
                 SolutionVue = 1;
-                Solu->setText(CRLF + attendue);
-                EtatCarte = 2;
+                MontreVerdict(u"Vous ne savez pas ?"_s, CRLF + attendue, 2);
             }
         } else {
             Son(u"Erreur.wav"_s);
             ColorieTirage();
-            Abandon->hide();
-            Solution->show();
-            NoSais->hide();
-            Solution->setTitle(u"Le Temps est écoulé !"_s);
             DepTrouve = 1;
             SolutionVue = 1;
-            Solu->setText(CRLF + attendue);
-            EtatCarte = 3;
+            MontreVerdict(u"Le Temps est écoulé !"_s, CRLF + attendue, 3);
         }
         return;
     }
