@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Screen.h"
 
 #include <QCloseEvent>
@@ -33,6 +34,23 @@ void checkForLastWindow()
         g_lastWindowCheckPending = false;
         if (!FormInstanceBase::anyLoaded() && lastWindowHandler())
             lastWindowHandler()();
+    });
+}
+// No window may outlive the application: those still loaded, and those
+// unloaded whose deletion is still pending, go before the application does.
+void releaseWindowsAtQuit()
+{
+    static QCoreApplication* watched = nullptr;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || watched == app)
+        return;
+    watched = app;
+    QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] {
+        for (FormInstanceBase* instance : FormInstanceBase::all()) {
+            if (FormWindow* window = instance->windowIfLoaded())
+                delete window;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
 }
 } // namespace
@@ -108,6 +126,7 @@ void FormInstanceBase::Load()
     touch();
     if (window_ || loading_)
         return;
+    releaseWindowsAtQuit();
     loading_ = true;
     window_ = factory_();
     window_->instance_ = this;
@@ -162,9 +181,12 @@ void FormInstanceBase::destroyWindow()
         timer->stop();
     window->hide();
     window->setEnabled(false);
+    // A box the window left open would wait for a window that is gone.
+    closeBoxesOf(window);
     // The code that asked for the unload may still be running inside the
-    // window: it is deleted once control is back in the event loop.
-    window->deleteLater();
+    // window, or inside a box: it is deleted once every box has returned and
+    // control is back in the event loop.
+    deleteWhenNoBoxOpen(window);
     unloadJournal().append(className_);
     checkForLastWindow();
 }

@@ -14,6 +14,12 @@ public:
     static Sound& real();
 };
 
+// Sound files larger than this are not ours and are not played.
+inline constexpr qint64 kMaxSoundFileSize = 8 * 1024 * 1024;
+// True for a PCM WAV file whose chunks, its sound data above all, lie within
+// the file; the player would allocate whatever a damaged header declares.
+bool plausibleWave(const QString& path);
+
 inline void PlaySound(const QString& path) { Seam<Sound>::current().play(path); }
 
 } // namespace platform

@@ -275,10 +275,14 @@ void CarteDep::hideEvent(QHideEvent* event)
 
 void CarteDep::MasqueEtMontre()
 {
-    hide();
-    show();
-    raise();
-    activateWindow();
+    // What hiding and showing the window again did, the window staying where
+    // it is: the painting wiped off the map, the window in front.
+    Picture1->clearPixels();
+    emit carteEffacee();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }
 
 void CarteDep::PlaceHaut(QWidget* control, int topTwips) { control->move(control->x(), platform::tw(topTwips)); }
@@ -551,6 +555,9 @@ void CarteDep::Timer1_Timer()
         Temps->setValue(Temps->Value() - 1);
         if (Temps->Value() == 0) {
             platform::setTimerEnabled(Timer1, false);
+            // A box the question's answer check left open (an input error)
+            // belongs to a question that the time-out now settles.
+            platform::closeBoxesOf(this);
             TempsEcoule = 1;
             CorrigeReponse();
         }

@@ -102,7 +102,8 @@ public:
     bool NbQuestFixe();       // NbQuest(0)
     bool NbQuestToutes();     // NbQuest(1)
 
-    // Hides and shows the window again, which wipes the painting off the map.
+    // Wipes the painting off the map and brings the window to the front, as
+    // hiding and showing it again would, without moving it.
     void MasqueEtMontre();
     // Moves a control vertically (twips, within its container).
     static void PlaceHaut(QWidget* control, int topTwips);
@@ -141,6 +142,9 @@ public:
     // Index 1..96 of the first table entry equal to the text in capitals; 0 when none.
     static int Recherche(const std::array<QString, 98>& table, const QString& texte);
     static bool Egal(const QString& a, const QString& b);
+
+signals:
+    void carteEffacee();  // by MasqueEtMontre
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -14,12 +14,16 @@ struct PointCarte {
 };
 
 inline constexpr int kTaillePointCarte = 13;
+// Every pixel of the 449 x 483 map in one file would take 2.8 MB: a larger
+// file is not a pixel file of ours and reads as a missing one.
+inline constexpr qint64 kTailleMaxFichierPixels = 4 * 1024 * 1024;
 
 // Path of a pixel file of the application folder: famille 'D', 'R' or 'F' and its number ("D50.dat").
 QString FichierPixels(char famille, int numero);
 
 // Reads every whole record of the file, in file order; a trailing part-record
-// is ignored. A missing or unreadable file gives no record and is never
+// is ignored. A missing or unreadable file, or anything but a regular file
+// of at most kTailleMaxFichierPixels bytes, gives no record and is never
 // created. The département field is unscrambled only when asked for.
 std::vector<PointCarte> LitPointsCarte(const QString& path, bool avecDepartement);
 

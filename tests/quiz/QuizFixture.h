@@ -79,7 +79,8 @@ public:
     void CorrigeJeu31() override { note("31"); }
 };
 
-// Counts the times the quiz window is hidden (the repaint of the answer checks).
+// Counts the repaints of the answer checks (the map wiped) and the times the
+// quiz window is hidden.
 class CompteMasquages : public QObject {
 public:
     int hides = 0;
@@ -103,6 +104,7 @@ inline CarteDep* lancePartie(testkit::FakePlatform& fake, CompteMasquages& masqu
     win::CarteDep.Show();
     CarteDep* c = win::CarteDep.ifLoaded();
     c->installEventFilter(&masquages);
+    QObject::connect(c, &CarteDep::carteEffacee, &masquages, [&masquages] { ++masquages.hides; });
     masquages.hides = 0;
     return c;
 }

@@ -12,6 +12,7 @@
 #include "quiz/Tables.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
@@ -819,28 +820,61 @@ private slots:
                                                u"Le  15/ 3/ 2024 à 14 h 5   -   Geomira"_s}));
     }
 
-    void timeOverDuringRefusalMessage()
+    void timeOverUnderRefusalBox_data()
     {
-        // The countdown runs on while a refusal message is open; a time over then
-        // settles the question once, and the refusal ends without counting.
-        CarteDep* c = lance({.jeu = u"17"_s, .niveau = 0, .sec = u" 4"_s}, {tirage22(1), tirage22(2)});
-        bool premier = true;
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("17 before the last question") << 17 << 10;
+        QTest::newRow("16 last question, back to the hub") << 16 << 1;
+        QTest::newRow("15 last question, the report") << 15 << 1;
+    }
+    void timeOverUnderRefusalBox()
+    {
+        // The countdown runs on under a refusal box that really waits; the time
+        // over settles the question once and closes the refusal box, and the
+        // window is deleted only after the box's procedure has returned.
+        QFETCH(int, g); QFETCH(int, questions);
+        fake->dialogs.waits = true;
+        QPointer<CarteDep> c = lance({.jeu = num(g), .niveau = 0, .sec = u" 4"_s, .nombre = u" "_s + num(questions)},
+                                     {tirage22(1), tirage22(2)});
+        int destructions = 0;
+        connect(c, &QObject::destroyed, this, [&] { ++destructions; });
         fake->dialogs.onBox = [&](const testkit::ShownBox& box) {
-            if (premier && box.title == u"Erreur de Saisie"_s) {
-                premier = false;
-                c->Timer1_Timer();
-                c->Timer1_Timer();
+            if (box.title != u"Erreur de Saisie"_s) {
+                fake->dialogs.answer(platform::vbOK);
+                return;
             }
+            for (int tick = 0; tick < 10 && fake->dialogs.closedByProgram == 0 && c->Timer1->isActive(); ++tick)
+                c->Timer1_Timer();
+            testkit::flushDeletes();  // as the box's own loop would
+            if (fake->dialogs.closedByProgram == 0)
+                fake->dialogs.answer(platform::vbOK);  // left open: would stay behind the window
         };
-        saisit(c, true, {u"Bas-Rhin"_s});
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QCOMPARE(fake->dialogs.boxes[0].title, u"Erreur de Saisie"_s);
-        QCOMPARE(fake->dialogs.boxes[1].title, u"Faux !"_s);
-        QCOMPARE(NbBonnes + NbFausses, 1.0f);
+        saisit(c, parNom(g), {parNom(g) ? u"Paris Nord"_s : u"99"_s});
+        QStringList titres;
+        for (const testkit::ShownBox& box : fake->dialogs.boxes)
+            titres << box.title;
+        const QStringList fin = questions == 1 ? QStringList{u"Terminé"_s} : QStringList{};
+        QCOMPARE(titres, QStringList({u"Erreur de Saisie"_s, u"Faux !"_s}) + fin);
+        QCOMPARE(fake->dialogs.closedByProgram, 1);
+        QCOMPARE(fake->dialogs.waiting(), 0);
         QCOMPARE(NbFausses, 1.0f);
-        QCOMPARE(Tirage, 2.0f);
-        QCOMPARE(lignesRapport(), QStringList{u"ALSACE : Bas Rhin - Haut Rhin - "_s});
-        QVERIFY(c->Timer1->isActive());
+        QVERIFY(c);  // still there for the procedure that showed the refusal
+        if (questions > 1) {
+            QCOMPARE(Tirage, 2.0f);
+            QVERIFY(c->Timer1->isActive());
+            QVERIFY(c->isEnabled() && (parNom(g) ? c->ND : c->D)[0]->text().isEmpty());
+            QCOMPARE(lignesRapport(), QStringList{u"ALSACE : Bas Rhin - Haut Rhin - "_s});
+            return;
+        }
+        testkit::flushDeletes();
+        if (g == 15) {
+            QVERIFY(win::Rapport.isVisible());
+            return;
+        }
+        QVERIFY(win::Sommaire.isVisible());
+        QVERIFY(!c);
+        QCOMPARE(destructions, 1);
     }
 
     void missingMarkPictures()

@@ -6,6 +6,9 @@
 #include <cmath>
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
@@ -14,10 +17,43 @@
 
 namespace testkit {
 
+struct FakeDialogs::Waiting {
+    QEventLoop loop;
+    int result = 0;
+    bool answered = false;
+};
+
+void FakeDialogs::answer(int result)
+{
+    if (waiting_.empty())
+        return;
+    Waiting* box = waiting_.back();
+    box->result = result;
+    box->answered = true;
+    box->loop.quit();
+}
+
 int FakeDialogs::msgBox(const QString& prompt, int style, const QString& title)
 {
     const ShownBox box{prompt, style, title};
     boxes.append(box);
+    if (waits) {
+        Waiting open;
+        waiting_.push_back(&open);
+        platform::setCloseOfOpenBox([this, &open] {
+            ++closedByProgram;
+            open.loop.quit();
+        });
+        QTimer::singleShot(0, &open.loop, [this, box] {
+            if (onBox)
+                onBox(box);
+        });
+        open.loop.exec();
+        waiting_.erase(std::find(waiting_.begin(), waiting_.end(), &open));
+        if (open.answered)
+            return open.result;
+        return (style & 0x0F) == platform::vbYesNo ? platform::vbNo : platform::vbOK;
+    }
     if (onBox)
         onBox(box);
     if (!answers.empty()) {

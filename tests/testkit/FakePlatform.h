@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <vector>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,18 @@ public:
     std::deque<int> answers;               // scripted answers; vbOK / vbYes when empty
     std::deque<QString> inputs;            // scripted input-box texts
     std::function<void(const ShownBox&)> onBox;  // runs while the box is "open"
+
+    // With `waits`, a message box really waits, as the real one does: it runs
+    // a nested event loop until the test answers it or the program closes it,
+    // and onBox runs from inside that loop, where ticks and unloads can come.
+    bool waits = false;
+    void answer(int result);  // answers the innermost waiting box
+    int waiting() const { return int(waiting_.size()); }
+    int closedByProgram = 0;  // waiting boxes the program closed
+
+private:
+    struct Waiting;
+    std::vector<Waiting*> waiting_;
 };
 
 class FakeSound : public platform::Sound {
