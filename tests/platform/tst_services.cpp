@@ -108,6 +108,35 @@ private slots:
         QCoreApplication::processEvents();
     }
 
+    void onlyPlausibleWavesArePlayed_data()
+    {
+        // A PCM header (fmt chunk of 16 bytes) and `size` declared bytes of sound, `actual` present.
+        auto wave = [](quint32 fmtSize, quint32 size, int actual, const char* riff = "RIFF") {
+            QByteArray data(riff);
+            data += QByteArray(4, '\0') + "WAVE" + "fmt ";
+            data += QByteArray(reinterpret_cast<const char*>(&fmtSize), 4) + QByteArray(16, '\1');
+            data += "data" + QByteArray(reinterpret_cast<const char*>(&size), 4) + QByteArray(actual, '\2');
+            return data;
+        };
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("plausible");
+        QTest::newRow("sound") << wave(16, 100, 100) << true;
+        QTest::newRow("sound data claiming 4 GB") << wave(16, 0xFFFFFFFFu, 100) << false;
+        QTest::newRow("a chunk reaching past the end") << wave(0x7FFFFFF0u, 100, 100) << false;
+        QTest::newRow("no sound data") << wave(16, 100, 100).left(36) << false;
+        QTest::newRow("not a wave") << wave(16, 100, 100, "RIFX") << false;
+        QTest::newRow("larger than any sound of ours") << wave(16, 9 << 20, 9 << 20) << false;
+    }
+    void onlyPlausibleWavesArePlayed()
+    {
+        QFETCH(QByteArray, contents); QFETCH(bool, plausible);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"son.wav"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+        QCOMPARE(platform::plausibleWave(file.fileName()), plausible);
+    }
+
     void fileExistsTestsFilesOnly()
     {
         QTemporaryDir dir;

@@ -9,6 +9,7 @@
 #include "quiz/Tables.h"
 
 #include <QTest>
+#include <sys/stat.h>
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <cmath>
@@ -317,6 +318,16 @@ private slots:
         c->ColorieErreurReg();
         QCOMPARE(c->Picture1->colorAt(20, 20), QColor(250, 0, 0));
         QCOMPARE(c->Picture1->colorAt(21, 21), QColor(0, 235, 0));
+        // Only a regular file of a plausible size is a pixel file: a named pipe
+        // (opening it would block the window) and an oversized file paint nothing.
+        QVERIFY(::mkfifo(QFile::encodeName(platform::appFile(u"D45.dat"_s)).constData(), 0600) == 0);
+        ecritPixels(u"D46.dat"_s, {{{30, 30, 46}}});
+        QVERIFY(QFile::resize(platform::appFile(u"D46.dat"_s), kTailleMaxFichierPixels + 13));
+        for (float tirage : {45.0f, 46.0f}) {
+            Tirage = tirage;
+            c->ColorieTirage();
+        }
+        QVERIFY(!c->Picture1->hasSetPixel(30, 30));
         // Hiding the window wipes the painting.
         c->show();
         c->hide();
