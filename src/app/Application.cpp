@@ -1,0 +1,20 @@
+#include "app/Application.h"
+
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void PrepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Geomira"));
+    QApplication::setQuitOnLastWindowClosed(false);  // the window life cycle decides
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto* qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+    platform::installFontSubstitutions();
+}
