@@ -3,8 +3,9 @@
 #include <QString>
 #include <functional>
 
-// Unpacks the archive into the folder; true on success.
-using Decompresseur = std::function<bool(const QString& archive, const QString& folder)>;
+// Unpacks the archive into the folder; returns why it failed, in a sentence for the
+// player, or the empty text on success.
+using Decompresseur = std::function<QString(const QString& archive, const QString& folder)>;
 
 // The three files whose presence stands for the whole unpacked data set.
 bool DonneesPresentes();
@@ -12,7 +13,7 @@ bool DonneesPresentes();
 // Runs the check of the hub's two main buttons: when a file is missing, tells
 // the player, shows the hourglass, unpacks "Geomira.zip" into the application
 // folder and restores the pointer. Returns false (after a critical box saying
-// what went wrong) when the data could not be installed.
+// what went wrong and why) when the data could not be installed.
 bool PremierLancement();
 
 // The unpacking used by PremierLancement; nullptr restores the archive component.

@@ -10,12 +10,14 @@
 #include "quiz/CarteDep.h"
 #include "testkit/FakePlatform.h"
 #include "testkit/Sandbox.h"
+#include "testkit/ZipBytes.h"
 #include "tutorials/Blasons.h"
 #include "tutorials/DidacDept.h"
 #include "tutorials/DidacPop.h"
 #include "tutorials/DidacPop2.h"
 #include "tutorials/DidacReg.h"
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 #include <zip.h>
 #include <QTest>
@@ -23,8 +25,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Writes an archive of 13-byte entries with libzip.
-void writeArchive(const QString& path, const QStringList& names)
+// Writes an archive of 13-byte entries with libzip, encrypted when asked.
+void writeArchive(const QString& path, const QStringList& names, bool encrypted = false)
 {
     static const char content[] = "0123456789012";
     int error = 0;
@@ -32,7 +34,10 @@ void writeArchive(const QString& path, const QStringList& names)
     QVERIFY(archive);
     for (const QString& name : names) {
         zip_source_t* source = zip_source_buffer(archive, content, 13, 0);
-        QVERIFY(zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE) >= 0);
+        const zip_int64_t index = zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE);
+        QVERIFY(index >= 0);
+        if (encrypted)
+            QCOMPARE(zip_file_set_encryption(archive, zip_uint64_t(index), ZIP_EM_AES_256, "secret"), 0);
     }
     QCOMPARE(zip_close(archive), 0);
 }
@@ -41,6 +46,18 @@ void touch(const QString& folder, const QString& name)
 {
     QFile file(QDir(folder).filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// Every file and folder below root with its content: what a refused unpacking must leave as it was.
+QMap<QString, QByteArray> snapshot(const QString& root)
+{
+    QMap<QString, QByteArray> result;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        result.insert(QDir(root).relativeFilePath(file.fileName()), file.open(QIODevice::ReadOnly) ? file.readAll() : "/");
+    }
+    return result;
 }
 } // namespace
 
@@ -68,7 +85,7 @@ private slots:
             unpacked << archive;
             if (unpackSucceeds)
                 touch(target, u"R10.dat"_s);
-            return unpackSucceeds;
+            return unpackSucceeds ? QString() : u"La raison."_s;
         });
         win::Geomira.Show();
         win::Geomira->Form_Click();
@@ -172,8 +189,9 @@ private slots:
         win::Sommaire->Play->click();
         QCOMPARE(fake->dialogs.boxes.size(), 2);
         QCOMPARE(fake->dialogs.boxes[1].style, 16);
-        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"n'ont pas pu être installées"_s));
-        QVERIFY(fake->dialogs.boxes[1].prompt.contains(QDir::toNativeSeparators(platform::appFile(u"Geomira.zip"_s))));
+        QCOMPARE(fake->dialogs.boxes[1].prompt, u"Les données du logiciel n'ont pas pu être installées.\r\nLa raison.\r\n\r\n"
+                                                "L'archive a été cherchée ici :\r\n"_s
+                                                    + QDir::toNativeSeparators(platform::appFile(u"Geomira.zip"_s)));
         QCOMPARE(fake->screen.current, int(platform::vbDefault));
         QVERIFY(win::Sommaire.isVisible());
         QVERIFY(!win::Menu.isLoaded());
@@ -183,7 +201,7 @@ private slots:
             unpacked << archive;
             for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
                 touch(target, QString::fromLatin1(name));
-            return false;
+            return u"La raison."_s;
         });
         fake->dialogs.boxes.clear();
         win::Sommaire->Play->click();
@@ -196,7 +214,7 @@ private slots:
         setDecompresseur([this](const QString& archive, const QString& target) {
             unpacked << archive;
             touch(target, u"R10.dat"_s);
-            return true;
+            return QString();
         });
         touch(folder->path(), u"F150.dat"_s);
 
@@ -205,6 +223,7 @@ private slots:
         fake->dialogs.boxes.clear();
         win::Sommaire->Play->click();  // writes R10 only; D50 still missing
         QCOMPARE(fake->dialogs.boxes.size(), 2);
+        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"\r\nL'archive ne contient pas toutes les données du logiciel.\r\n"_s));
         QVERIFY(!win::Menu.isLoaded());
     }
 
@@ -218,17 +237,18 @@ private slots:
         win::Sommaire->Play->click();
         QCOMPARE(fake->dialogs.boxes.size(), 2);
         QCOMPARE(fake->dialogs.boxes[1].style, 16);
+        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"\r\nL'archive est introuvable.\r\n"_s));
         QVERIFY(!win::Menu.isLoaded());
         QCOMPARE(fake->screen.current, int(platform::vbDefault));
 
-        writeArchive(platform::appFile(u"Geomira.zip"_s), {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s, u"sub/D1.dat"_s});
+        writeArchive(platform::appFile(u"Geomira.zip"_s), {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s, u"D1.dat"_s});
         touch(folder->path(), u"D50.dat"_s);  // an existing file is replaced
 
         fake->dialogs.boxes.clear();
         win::Sommaire->Play->click();
         QCOMPARE(fake->dialogs.boxes.size(), 1);
         QVERIFY(DonneesPresentes());
-        QFile unpacked(platform::appFile(u"sub/D1.dat"_s));
+        QFile unpacked(platform::appFile(u"D1.dat"_s));
         QVERIFY(unpacked.open(QIODevice::ReadOnly));
         QCOMPARE(unpacked.readAll(), QByteArray("0123456789012"));
         QFile replaced(platform::appFile(u"D50.dat"_s));
@@ -240,45 +260,60 @@ private slots:
     void brokenArchivesKeepTheHub_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("truncated") << u"truncated"_s;
-        QTest::newRow("corrupt") << u"corrupt"_s;
-        QTest::newRow("malicious") << u"malicious"_s;
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("reason");
+        const QStringList data = {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s};
+        const QString damaged = u"L'archive est endommagée ou illisible."_s;
+        const QString tooBig = u"L'archive est trop volumineuse."_s;
+        QStringList many = data;  // 5001 pixel files
+        for (int n = 1000; n < 5998; ++n)
+            many << u"F%1.dat"_s.arg(n);
+        QTest::newRow("truncated") << u"truncated"_s << data << damaged;
+        QTest::newRow("corrupt") << u"corrupt"_s << data << damaged;
+        const QString refused = u"L'archive contient un fichier refusé : "_s;
+        QTest::newRow("malicious") << QString() << data + QStringList{u"../evil.dat"_s, u"..\\evil2.dat"_s} << refused + u"../evil.dat"_s;
+        QTest::newRow("program files") << QString() << data + QStringList{u"Geomira"_s, u"help/Geomira.chm"_s, u"Message.wav"_s,
+                                                                          u"Geomira.zip"_s} << refused + u"Geomira"_s;
+        QTest::newRow("encrypted") << u"encrypted"_s << data << u"L'archive est protégée par un mot de passe."_s;
+        QTest::newRow("declared bomb") << u"bomb"_s << data << tooBig;
+        QTest::newRow("too many entries") << QString() << many << tooBig;
+        QTest::newRow("folder in the way") << u"folder"_s << data << u"Un dossier porte le nom d'un fichier de données : D50.dat"_s;
     }
     void brokenArchivesKeepTheHub()
     {
         QFETCH(QString, kind);
+        QFETCH(QStringList, names);
+        QFETCH(QString, reason);
         setDecompresseur(nullptr);
         QFile::remove(platform::appFile(u"F150.dat"_s));
         QDir(folder->path()).mkdir(u"app"_s);
         platform::setAppPath(QDir(folder->path()).filePath(u"app"_s));
+        touch(platform::appPath(), u"Geomira"_s);
         const QString archivePath = platform::appFile(u"Geomira.zip"_s);
-        writeArchive(archivePath, kind == u"malicious"_s
-                                      ? QStringList{u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s, u"../evil.dat"_s, u"..\\evil2.dat"_s}
-                                      : QStringList{u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s});
+        writeArchive(archivePath, names, kind == u"encrypted"_s);
+        if (kind == u"bomb"_s)
+            QVERIFY(testkit::declareSize(archivePath, 1u << 30));
+        if (kind == u"folder"_s)
+            QDir(platform::appPath()).mkdir(u"D50.dat"_s);
         QFile file(archivePath);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QByteArray bytes = file.readAll();
         if (kind == u"truncated"_s)
-            bytes.truncate(bytes.size() / 2);
+            file.resize(file.size() / 2);
         else if (kind == u"corrupt"_s)
-            bytes.fill('x', 64);
-        if (kind != u"malicious"_s) {
-            file.resize(0);
-            file.seek(0);
-            file.write(bytes);
-        }
+            file.write(QByteArray(64, 'x'));
         file.close();
+        const auto before = snapshot(folder->path());
 
         win::Sommaire->Didac->click();
+        // No password asked: the hint, then one failure box saying why.
         QCOMPARE(fake->dialogs.boxes.size(), 2);
         QCOMPARE(fake->dialogs.boxes[1].style, 16);
+        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u".\r\n"_s + reason + u"\r\n\r\n"_s));
         QVERIFY(win::Sommaire.isVisible());
         QVERIFY(!win::Didacticiel.isLoaded());
         QCOMPARE(fake->screen.current, int(platform::vbDefault));
-        // Nothing was written beside the application folder.
-        QVERIFY(!QFile::exists(QDir(folder->path()).filePath(u"evil.dat"_s)));
-        QVERIFY(!QFile::exists(QDir(folder->path()).filePath(u"evil2.dat"_s)));
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files).size(), 2);  // D50 and R10 of init()
+        // Nothing written or replaced, in the application folder or beside it.
+        QCOMPARE(snapshot(folder->path()), before);
     }
 
     void helpButtonOpensTheHelpFile()

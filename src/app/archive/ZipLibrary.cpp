@@ -87,6 +87,7 @@ private:
     void print(const QString& text);
     void note(int result) { result_ = std::max(result_, result); }
     bool wanted(const QString& name, const QStringList& includes, const QStringList& excludes) const;
+    int vet(UnzipGuard& guard, const QStringList& includes, const QStringList& excludes);
     void listEntry(zip_uint64_t index, const zip_stat_t& stat, const QString& name);
     Outcome extractEntry(zip_uint64_t index, const zip_stat_t& stat, const QString& name);
     bool safeParts(const QString& name, QStringList* parts, bool* isFolder, QString* why) const;
@@ -148,6 +149,12 @@ int UnzipRun::run(const QStringList& includes, const QStringList& excludes)
     if (!archive_) {
         print(QStringLiteral("error: cannot read archive %1: %2\n").arg(archivePath, zipErrorText(openError)));
         return UZ_BADERR;
+    }
+    const int vetted = listing || !options_.Guard ? UZ_OK : vet(*options_.Guard, includes, excludes);
+    if (vetted != UZ_OK) {
+        zip_discard(archive_);
+        archive_ = nullptr;
+        return vetted;
     }
     if (!listing && !QDir().mkpath(root_)) {
         print(QStringLiteral("error: cannot create folder %1\n").arg(root_));
@@ -212,6 +219,59 @@ int UnzipRun::run(const QStringList& includes, const QStringList& excludes)
     if (!includes.isEmpty() && !matched)
         note(UZ_FIND);
     return result_;
+}
+
+// Checks every entry to be unpacked against the guard, so that a refused archive leaves
+// nothing behind.
+int UnzipRun::vet(UnzipGuard& guard, const QStringList& includes, const QStringList& excludes)
+{
+    guard.failedEntry.clear();
+    const zip_int64_t entries = zip_get_num_entries(archive_, 0);
+    if (guard.maxEntries != 0 && entries > zip_int64_t(guard.maxEntries)) {
+        print(QStringLiteral("error: %1 entries, more than %2\n").arg(entries).arg(guard.maxEntries));
+        return UZ_TOOBIG;
+    }
+    zip_uint64_t declared = 0;
+    for (zip_int64_t i = 0; i < entries; ++i) {
+        zip_stat_t stat;
+        constexpr zip_uint64_t needed = ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_ENCRYPTION_METHOD;
+        if (zip_stat_index(archive_, zip_uint64_t(i), ZIP_FL_ENC_GUESS, &stat) != 0 || (stat.valid & needed) != needed) {
+            print(QStringLiteral("error: entry %1 cannot be read: %2\n").arg(i).arg(archiveErrorText(archive_)));
+            return UZ_BADERR;
+        }
+        const QString name = QString::fromUtf8(stat.name);
+        if (!wanted(name, includes, excludes))
+            continue;
+        QStringList parts;
+        bool isFolder = false;
+        QString why;
+        mode_t mode = 0;
+        int refusal = UZ_OK;
+        if (!safeParts(name, &parts, &isFolder, &why) || specialFile(zip_uint64_t(i), &mode)
+            || (guard.accepts && !guard.accepts(name))) {
+            refusal = UZ_REFUSED;
+            why = QStringLiteral("not accepted");
+        } else if (guard.refuseEncrypted && stat.encryption_method != ZIP_EM_NONE) {
+            refusal = UZ_BADPWD;
+            why = QStringLiteral("encrypted");
+        } else if (guard.maxSize != 0 && stat.size > guard.maxSize - declared) {
+            refusal = UZ_TOOBIG;
+            why = QStringLiteral("more than %1 bytes in all").arg(guard.maxSize);
+        } else if (!isFolder) {
+            const QFileInfo target(QDir(root_).filePath(word(UO_KeepFolders) ? parts.join(QLatin1Char('/')) : parts.last()));
+            if (target.isDir() && !target.isSymLink()) {
+                refusal = UZ_INTHEWAY;
+                why = QStringLiteral("a folder stands in the way");
+            }
+        }
+        if (refusal != UZ_OK) {
+            guard.failedEntry = name;
+            print(QStringLiteral("error: %1 refused, nothing unpacked: %2\n").arg(name, why));
+            return refusal;
+        }
+        declared += stat.size;
+    }
+    return UZ_OK;
 }
 
 void UnzipRun::listEntry(zip_uint64_t, const zip_stat_t& stat, const QString& name)
@@ -367,6 +427,12 @@ UnzipRun::Outcome UnzipRun::writeFile(zip_file_t* file, const zip_stat_t& stat, 
     zip_uint64_t total = 0;
     zip_int64_t read = 0;
     while ((read = zip_fread(file, chunk.data(), chunk.size())) > 0) {
+        // A header that understates the size must not let more through.
+        if ((stat.valid & ZIP_STAT_SIZE) && total + zip_uint64_t(read) > stat.size) {
+            zip_fclose(file);
+            *why = QStringLiteral("damaged data: longer than the %1 bytes declared").arg(stat.size);
+            return Outcome::Failed;
+        }
         if (temporary.write(chunk.data(), read) != read) {
             zip_fclose(file);
             *why = QStringLiteral("write failed: %1").arg(temporary.errorString());

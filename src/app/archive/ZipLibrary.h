@@ -9,8 +9,10 @@
 // Unpacking never writes outside the extraction folder: an entry whose name is absolute,
 // carries a drive letter, climbs out with ".." (with "/" or "\"), or is a link or another
 // special file is refused, and the run counts as failed. Every file is written to a
-// temporary file in its folder and renamed into place only when complete.
+// temporary file in its folder and renamed into place only when complete, and never
+// grows past the size its entry declares.
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 namespace ziplib {
@@ -28,6 +30,11 @@ enum UnzipResult : int {
     UZ_FIND = 11,      // no entry matched the include list
     UZ_DISK = 50,      // a write failed (disk full, folder cannot be created...)
     UZ_ABORTED = 80,   // the service callback asked to stop
+    // Refusals of a guarded unpacking (UnzipGuard), found before anything is written:
+    UZ_REFUSED = 81,   // an entry refused by name, unsafe, or a link
+    UZ_BADPWD = 82,    // an encrypted entry
+    UZ_TOOBIG = 83,    // more entries or more declared bytes than the guard allows
+    UZ_INTHEWAY = 84,  // a folder stands where a file is to be written
 };
 
 // Positions of the option words in DCL::OptionWords.
@@ -40,11 +47,23 @@ enum UnzipOptionWord : int {
     UO_WordCount = 15,        // the other words are reserved and must stay 0
 };
 
+// What an unpacking may write, for a caller that trusts the archive no further. The whole
+// archive is checked before the first file is written; since no file grows past its declared
+// size, the bytes written stay within maxSize too.
+struct UnzipGuard {
+    bool (*accepts)(const QString& entryName) = nullptr; // null: every safe name
+    quint32 maxEntries = 0;       // entries in the archive; 0: no bound
+    quint64 maxSize = 0;          // declared bytes of the entries unpacked; 0: no bound
+    bool refuseEncrypted = false; // fail instead of asking for a password
+    QString failedEntry;          // set by the library: the entry a refusal is about
+};
+
 // Unzip options.
 struct DCL {
     qint16 OptionWords[UO_WordCount] = {};
     QByteArray ZipFileName;   // archive to read
     QByteArray ExtractDir;    // extraction folder (empty when listing)
+    UnzipGuard* Guard = nullptr; // unpacking only; null: no guard
 };
 
 // Answers of the replace callback.

@@ -75,7 +75,7 @@ void ccZip::RunListingPass(bool showComment)
     RunUnzip();
 }
 
-qint32 ccZip::Decompress(const QString& sTargetRoot, const QString& iName)
+qint32 ccZip::Decompress(const QString& sTargetRoot, const QString& iName, ziplib::UnzipGuard* guard)
 {
     using namespace mZipDLLProc;
     if (sTargetRoot.isEmpty())
@@ -92,6 +92,7 @@ qint32 ccZip::Decompress(const QString& sTargetRoot, const QString& iName)
     ExcludeCount = 0;
     UnzipArchive = mName;
     UnzipTargetDir = sTargetRoot;
+    CurrentGuard = guard;
     SetCurrentZip(*this);
     return RunUnzip();
 }

@@ -4,6 +4,8 @@
 // or folders to it through the archive library.
 //
 // Create it with std::make_shared so that it stays alive while it is the current archive.
+#include "app/archive/ZipLibrary.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -51,8 +53,9 @@ public:
     // Unpacks the whole archive (no name) or one entry into sTargetRoot, recreating its
     // folders and replacing existing files. Returns 1 for an empty target, otherwise the
     // library's result: 0 on success, non-zero when the archive is missing or damaged, an
-    // entry was refused as unsafe or a write failed.
-    qint32 Decompress(const QString& sTargetRoot, const QString& iName = QString());
+    // entry was refused as unsafe or a write failed. A guard, when given, bounds what may
+    // be unpacked (ziplib::UnzipGuard) and receives the name of a refused entry.
+    qint32 Decompress(const QString& sTargetRoot, const QString& iName = QString(), ziplib::UnzipGuard* guard = nullptr);
     // What the library reported since the last unpacking, listing or comment operation began.
     QString GetZipInfo() const;
 

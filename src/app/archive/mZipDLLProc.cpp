@@ -22,6 +22,7 @@ qint32 IncludeCount = 0;
 qint32 ExcludeCount = 0;
 NameSlots IncludeNames;
 NameSlots ExcludeNames;
+ziplib::UnzipGuard* CurrentGuard = nullptr;
 
 qint16 ZipNameCount = 0;
 QString ZipArchive;
@@ -110,6 +111,7 @@ qint32 RunUnzip()
         UnzipOptions.OptionWords[i] = UnzipFlags[i];
     UnzipOptions.ZipFileName = bytesOf(UnzipArchive);
     UnzipOptions.ExtractDir = bytesOf(UnzipTargetDir);
+    UnzipOptions.Guard = CurrentGuard;
 
     UnzipCallbacks.print = CallbackAddress(&OnUnzipPrint);
     UnzipCallbacks.sound = nullptr;
@@ -124,9 +126,13 @@ qint32 RunUnzip()
         includes[i] = bytesOf(IncludeNames.Names[i]);
         excludes[i] = bytesOf(ExcludeNames.Names[i]);
     }
-    return ziplib::Wiz_SingleEntryUnzip(std::clamp(IncludeCount, 0, kNameSlots), includes,
-                                        std::clamp(ExcludeCount, 0, kNameSlots), excludes, &UnzipOptions,
-                                        &UnzipCallbacks);
+    const qint32 result = ziplib::Wiz_SingleEntryUnzip(std::clamp(IncludeCount, 0, kNameSlots), includes,
+                                                       std::clamp(ExcludeCount, 0, kNameSlots), excludes,
+                                                       &UnzipOptions, &UnzipCallbacks);
+    // The guard belongs to the caller of this one run.
+    CurrentGuard = nullptr;
+    UnzipOptions.Guard = nullptr;
+    return result;
 }
 
 qint32 RunZip()

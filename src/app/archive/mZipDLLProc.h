@@ -47,6 +47,8 @@ extern qint32 IncludeCount;
 extern qint32 ExcludeCount;
 extern NameSlots IncludeNames;
 extern NameSlots ExcludeNames;
+// The guard of the next unpacking (null: none); RunUnzip clears it once the run is over.
+extern ziplib::UnzipGuard* CurrentGuard;
 
 extern qint16 ZipNameCount;
 extern QString ZipArchive;
