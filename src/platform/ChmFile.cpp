@@ -56,11 +56,14 @@ QString unescapeHtml(QString text)
 struct Listing {
     QStringList pages;
     QStringList hhc;
+    int objects = 0;
 };
 
 extern "C" int collectObject(chmFile*, chmUnitInfo* ui, void* context)
 {
     auto* listing = static_cast<Listing*>(context);
+    if (++listing->objects > ChmFile::MaxObjects)
+        return CHM_ENUMERATOR_FAILURE;
     const QString path = decodeText(QByteArray(ui->path, int(qstrnlen(ui->path, sizeof ui->path))));
     if (isPage(path))
         listing->pages.append(path);
@@ -82,7 +85,8 @@ std::unique_ptr<ChmFile> ChmFile::open(const QString& fileName)
     QString contentsFile;
     QStringList hhcFiles;
     file->loadSystem(&contentsFile);
-    file->loadPages(&hhcFiles);
+    if (!file->loadPages(&hhcFiles))
+        return nullptr;
     if (!contentsFile.isEmpty() && file->contains(contentsFile))
         file->loadContents(normalised(contentsFile));
     else if (!hhcFiles.isEmpty())
@@ -106,7 +110,7 @@ bool ChmFile::contains(const QString& path) const
     return chm_resolve_object(handle_, name.constData(), &ui) == CHM_RESOLVE_SUCCESS;
 }
 
-std::optional<QByteArray> ChmFile::read(const QString& path) const
+std::optional<QByteArray> ChmFile::read(const QString& path, qint64 maxSize) const
 {
     const QByteArray name = normalised(path).toUtf8();
     if (name.size() > CHM_MAX_PATHLEN)
@@ -114,7 +118,7 @@ std::optional<QByteArray> ChmFile::read(const QString& path) const
     chmUnitInfo ui;
     if (chm_resolve_object(handle_, name.constData(), &ui) != CHM_RESOLVE_SUCCESS)
         return std::nullopt;
-    if (ui.length > LONGUINT64(MaxObjectSize))
+    if (ui.length > LONGUINT64(qMin(maxSize, MaxObjectSize)))
         return std::nullopt;
     const auto length = qsizetype(ui.length);
     QByteArray data(length, Qt::Uninitialized);
@@ -160,10 +164,12 @@ void ChmFile::loadSystem(QString* contentsFile)
     }
 }
 
-void ChmFile::loadPages(QStringList* hhcFiles)
+bool ChmFile::loadPages(QStringList* hhcFiles)
 {
     Listing listing;
     chm_enumerate(handle_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collectObject, &listing);
+    if (listing.objects > MaxObjects)
+        return false;
     listing.pages.sort(Qt::CaseInsensitive);
     listing.hhc.sort(Qt::CaseInsensitive);
     pages_ = listing.pages;
@@ -176,15 +182,16 @@ void ChmFile::loadPages(QStringList* hhcFiles)
             defaultTopic_.clear();
     }
     if (!defaultTopic_.isEmpty())
-        return;
+        return true;
     QStringList candidates = {QStringLiteral("/index.html"), QStringLiteral("/index.htm")};
     candidates += pages_;
     for (const QString& page : candidates) {
         if (read(page)) {
             defaultTopic_ = page;
-            return;
+            return true;
         }
     }
+    return true;
 }
 
 // The contents file is an HTML list: <UL> opens a level, </UL> closes it, and each

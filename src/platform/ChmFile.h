@@ -1,5 +1,8 @@
 #pragma once
-// Read-only access to a compiled HTML help file (.chm) through chmlib.
+// Read-only access to a compiled HTML help file (.chm) through chmlib. chmlib faults on some
+// damaged files: only the help reader (src/helpreader) uses this, never the program itself.
+#include "platform/HelpContent.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,14 +17,10 @@ namespace platform {
 
 class ChmFile {
 public:
-    // One line of the table of contents; depth 0 is the outermost level.
-    struct ContentsEntry {
-        QString name;
-        QString path; // inside the file, such as "/index.html"; empty for a heading without a page
-        int depth = 0;
-    };
+    using ContentsEntry = HelpContent::ContentsEntry;
 
-    // Opens the file; nullptr when it is missing or not a compiled help file.
+    // Opens the file; nullptr when it is missing, not a compiled help file, or lists more
+    // than MaxObjects objects (a directory that leads back to itself lists them forever).
     static std::unique_ptr<ChmFile> open(const QString& fileName);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
@@ -42,16 +41,17 @@ public:
     // True when the object exists. Paths are absolute inside the file ("/a/b.html");
     // a missing leading slash is added.
     bool contains(const QString& path) const;
-    // The whole object, or nothing when it is missing, too large or cannot be read.
-    std::optional<QByteArray> read(const QString& path) const;
+    // The whole object, or nothing when it is missing, above maxSize or cannot be read.
+    std::optional<QByteArray> read(const QString& path, qint64 maxSize = MaxObjectSize) const;
 
     // Objects larger than this are refused rather than allocated.
     static constexpr qint64 MaxObjectSize = 64 * 1024 * 1024;
+    static constexpr int MaxObjects = 100000;
 
 private:
     ChmFile(chmFile* handle, const QString& fileName);
     void loadSystem(QString* contentsFile);
-    void loadPages(QStringList* hhcFiles);
+    bool loadPages(QStringList* hhcFiles);
     void loadContents(const QString& hhcPath);
 
     chmFile* handle_ = nullptr;

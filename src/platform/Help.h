@@ -17,6 +17,11 @@ public:
     static Help& real();
 };
 
+// The help reader program (geomira-helpreader), which reads help files apart from this process:
+// beside the program unless set otherwise (tests point at the build's application folder).
+QString helpReaderProgram();
+void setHelpReaderProgram(const QString& path);
+
 // Opens the help file `file` at its default topic; one routine for every help button.
 inline void AfficheAide(QWidget* owner, const QString& file) { Seam<Help>::current().show(owner, file); }
 

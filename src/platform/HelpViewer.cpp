@@ -10,53 +10,41 @@
 
 namespace platform {
 
-namespace {
-const QString Scheme = QStringLiteral("chm");
-}
-
-ChmBrowser::ChmBrowser(const ChmFile& chm, QWidget* parent) : QTextBrowser(parent), chm_(chm)
+ChmBrowser::ChmBrowser(const HelpContent& help, QWidget* parent) : QTextBrowser(parent), help_(help)
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
 }
 
-QUrl ChmBrowser::pageUrl(const QString& path)
-{
-    QUrl url;
-    url.setScheme(Scheme);
-    url.setPath(path.startsWith(QLatin1Char('/')) ? path : QLatin1Char('/') + path);
-    return url;
-}
-
-QVariant ChmBrowser::loadResource(int, const QUrl& name)
+QVariant ChmBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    if (url.scheme() != Scheme)
+    if (url.scheme() != HelpContent::Scheme)
         return {};
-    const std::optional<QByteArray> data = chm_.read(url.path());
+    const QByteArray* data = type == QTextDocument::ImageResource ? help_.object(url.path()) : help_.page(url.path());
     return data ? QVariant(*data) : QVariant();
 }
 
 void ChmBrowser::followLink(const QUrl& link)
 {
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
-    if (url.scheme() != Scheme || !chm_.contains(url.path()))
+    if (url.scheme() != HelpContent::Scheme || !help_.page(url.path()))
         return;
     setSource(url);
 }
 
-HelpViewer::HelpViewer(std::unique_ptr<ChmFile> chm, QWidget* owner)
-    : QWidget(owner ? owner->window() : nullptr, Qt::Window), chm_(std::move(chm))
+HelpViewer::HelpViewer(HelpContent help, const QString& fileName, QWidget* owner)
+    : QWidget(owner ? owner->window() : nullptr, Qt::Window), help_(std::move(help)), fileName_(fileName)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(chm_->title().isEmpty() ? QStringLiteral("Aide") : chm_->title());
+    setWindowTitle(help_.title.isEmpty() ? QStringLiteral("Aide") : help_.title);
 
     auto* splitter = new QSplitter(this);
     contents_ = new QTreeWidget(splitter);
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(true);
-    browser_ = new ChmBrowser(*chm_, splitter);
+    browser_ = new ChmBrowser(help_, splitter);
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(0, 0);
@@ -69,7 +57,7 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> chm, QWidget* owner)
 
     fillContents();
     auto openItem = [this](QTreeWidgetItem* item) {
-        const QUrl url = ChmBrowser::pageUrl(item->data(0, Qt::UserRole).toString());
+        const QUrl url = HelpContent::pageUrl(item->data(0, Qt::UserRole).toString());
         if (url.path().length() > 1 && url != browser_->source())
             browser_->followLink(url);
     };
@@ -77,7 +65,7 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> chm, QWidget* owner)
     connect(contents_, &QTreeWidget::itemActivated, this, openItem);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::selectContentsFor);
 
-    browser_->setSource(ChmBrowser::pageUrl(chm_->defaultTopic()));
+    browser_->setSource(HelpContent::pageUrl(help_.defaultTopic));
 }
 
 HelpViewer::~HelpViewer() = default;
@@ -107,8 +95,8 @@ void HelpViewer::present(QWidget* owner)
 void HelpViewer::fillContents()
 {
     QList<QTreeWidgetItem*> parents;
-    const QList<ChmFile::ContentsEntry> entries = chm_->contents();
-    for (const ChmFile::ContentsEntry& entry : entries) {
+    const QList<HelpContent::ContentsEntry>& entries = help_.contents;
+    for (const HelpContent::ContentsEntry& entry : entries) {
         const int depth = qMin(entry.depth, int(parents.size()));
         parents.resize(depth);
         auto* item = depth == 0 ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(parents.last());
@@ -117,7 +105,7 @@ void HelpViewer::fillContents()
         parents.append(item);
     }
     if (entries.isEmpty()) {
-        for (const QString& page : chm_->pages()) {
+        for (const QString& page : help_.pages) {
             auto* item = new QTreeWidgetItem(contents_);
             item->setText(0, page.mid(1));
             item->setData(0, Qt::UserRole, page);
@@ -130,7 +118,7 @@ void HelpViewer::selectContentsFor(const QUrl& url)
 {
     const QString path = url.path();
     for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
-        const QString itemPath = ChmBrowser::pageUrl((*it)->data(0, Qt::UserRole).toString()).path();
+        const QString itemPath = HelpContent::pageUrl((*it)->data(0, Qt::UserRole).toString()).path();
         if (itemPath.compare(path, Qt::CaseInsensitive) == 0) {
             const QSignalBlocker block(contents_);
             contents_->setCurrentItem(*it);

@@ -1,0 +1,118 @@
+#include "platform/HelpContent.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+namespace platform {
+
+namespace {
+
+constexpr quint32 Magic = 0x47484c50; // "GHLP"
+constexpr quint16 Version = 1;
+constexpr auto StreamVersion = QDataStream::Qt_6_4;
+
+// The stream: magic, version, then records of a kind byte and its fields, closed by End.
+enum Record : quint8 { End, Title, DefaultTopic, Entry, Page, Object };
+
+QString key(const QString& path)
+{
+    QString k = path.toLower();
+    k.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return k.startsWith(QLatin1Char('/')) ? k : QLatin1Char('/') + k;
+}
+
+} // namespace
+
+const QByteArray* HelpContent::object(const QString& path) const
+{
+    const auto it = objects_.constFind(key(path));
+    return it == objects_.cend() ? nullptr : &*it;
+}
+
+const QByteArray* HelpContent::page(const QString& path) const
+{
+    const QByteArray* data = object(path);
+    return data && data->size() <= MaxPageSize ? data : nullptr;
+}
+
+bool HelpContent::addObject(const QString& path, const QByteArray& data)
+{
+    if (data.size() > MaxObjectSize || objectBytes_ + data.size() > MaxObjectBytes)
+        return false;
+    objects_.insert(key(path), data);
+    objectBytes_ += data.size();
+    return true;
+}
+
+QUrl HelpContent::pageUrl(const QString& path)
+{
+    QUrl url;
+    url.setScheme(Scheme);
+    url.setPath(path.startsWith(QLatin1Char('/')) ? path : QLatin1Char('/') + path);
+    return url;
+}
+
+QByteArray HelpContent::toBytes() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(StreamVersion);
+    out << Magic << Version << quint8(Title) << title << quint8(DefaultTopic) << defaultTopic;
+    for (const ContentsEntry& entry : contents)
+        out << quint8(Entry) << entry.name << entry.path << qint32(entry.depth);
+    for (const QString& path : pages)
+        out << quint8(Page) << path;
+    for (auto it = objects_.cbegin(); it != objects_.cend(); ++it)
+        out << quint8(Object) << it.key() << it.value();
+    out << quint8(End);
+    return bytes;
+}
+
+// Counts are never read from the stream (Qt's container operators reserve whatever count they
+// are given): every item is a record of its own, and strings are read by Qt in bounded steps.
+std::optional<HelpContent> HelpContent::fromBytes(const QByteArray& bytes)
+{
+    if (bytes.size() > MaxSize)
+        return std::nullopt;
+    QDataStream in(bytes);
+    in.setVersion(StreamVersion);
+    quint32 magic = 0;
+    quint16 version = 0;
+    in >> magic >> version;
+    if (magic != Magic || version != Version)
+        return std::nullopt;
+    HelpContent help;
+    quint8 kind = End;
+    while (in >> kind, in.status() == QDataStream::Ok && kind != End) {
+        QString path;
+        QByteArray data;
+        ContentsEntry entry;
+        qint32 depth = 0;
+        switch (kind) {
+        case Title: in >> help.title; break;
+        case DefaultTopic: in >> help.defaultTopic; break;
+        case Entry:
+            in >> entry.name >> entry.path >> depth;
+            if (depth < 0)
+                return std::nullopt;
+            entry.depth = depth;
+            help.contents.append(entry);
+            break;
+        case Page:
+            in >> path;
+            help.pages.append(path);
+            break;
+        case Object:
+            in >> path >> data;
+            if (!help.addObject(path, data))
+                return std::nullopt;
+            break;
+        default: return std::nullopt;
+        }
+    }
+    if (in.status() != QDataStream::Ok || !in.atEnd() || !help.page(help.defaultTopic))
+        return std::nullopt;
+    return help;
+}
+
+} // namespace platform

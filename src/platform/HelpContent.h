@@ -1,0 +1,58 @@
+#pragma once
+// What the help window shows of a compiled help file, and the stream in which the help
+// reader (geomira-helpreader, a program of its own) hands it over to the program.
+#include <QByteArray>
+#include <QHash>
+#include <QLatin1String>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <optional>
+
+namespace platform {
+
+class HelpContent {
+public:
+    // One line of the table of contents; depth 0 is the outermost level.
+    struct ContentsEntry {
+        QString name;
+        QString path; // inside the file, such as "/index.html"; empty for a heading without a page
+        int depth = 0;
+    };
+
+    QString title;        // may be empty
+    QString defaultTopic; // the page the help opens on
+    QList<ContentsEntry> contents;
+    QStringList pages;    // every page of the file, in name order
+
+    // The object at `path` ("/a/b.gif"), or nullptr. Help files name objects without regard to case.
+    const QByteArray* object(const QString& path) const;
+    // The same for what is laid out as text (pages, style sheets): nothing above MaxPageSize,
+    // so that no page can hold the help window in its layout.
+    const QByteArray* page(const QString& path) const;
+    // Keeps the object unless it is above MaxObjectSize or the objects would pass MaxObjectBytes.
+    bool addObject(const QString& path, const QByteArray& data);
+
+    // The address of a page in the help window: "chm:/path/page.html".
+    static QUrl pageUrl(const QString& path);
+    static constexpr QLatin1String Scheme{"chm"};
+
+    QByteArray toBytes() const;
+    // Nothing unless the stream is one the reader writes, whole, with a default topic that can be shown.
+    static std::optional<HelpContent> fromBytes(const QByteArray& bytes);
+
+    // The pages of our help are a few KB each.
+    static constexpr qsizetype MaxPageSize = 256 * 1024;
+    static constexpr qsizetype MaxObjectSize = 4 * 1024 * 1024;
+    static constexpr qsizetype MaxObjectBytes = 8 * 1024 * 1024;
+    // The whole stream: the objects and every name.
+    static constexpr qsizetype MaxSize = 16 * 1024 * 1024;
+
+private:
+    QHash<QString, QByteArray> objects_; // by lower-case path
+    qsizetype objectBytes_ = 0;
+};
+
+} // namespace platform
