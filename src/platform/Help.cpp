@@ -78,6 +78,8 @@ public:
         if (viewer_)
             delete viewer_.data(); // another help file was open
         viewer_ = new HelpViewer(std::move(*help), chmPath, owner);
+        // A help window opened without an owner must not outlive the application.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer_, [viewer = viewer_] { delete viewer.data(); });
         viewer_->present(owner);
     }
 

@@ -12,6 +12,7 @@
 #include "app/Sommaire.h"
 #include "app/Windows.h"
 #include "platform/FileSystem.h"
+#include "platform/Help.h"
 #include "quiz/CarteDep.h"
 #include "tutorials/DidacDept.h"
 #include "tutorials/DidacReg.h"
@@ -127,6 +128,8 @@ private:
             return;
         }
         std::fprintf(stderr, "         box \"%s\"\n", qPrintable(box->windowTitle()));
+        if (box->windowTitle() == u"Aide"_s)
+            fail(box->text());
         box->buttons().first()->click();
     }
 
@@ -227,6 +230,7 @@ std::deque<Step> script()
         {"statistics of the départements", tutorialShown(win::DidacPop), [] { win::DidacPop->Retour->click(); }},
         tutorial(2, 1),
         {"statistics of the régions", tutorialShown(win::DidacPop2), [] { win::DidacPop2->Retour->click(); }},
+        {"help from the hub", hubShown, [] { win::Sommaire->aide->click(); }},
         {"quit from the hub", hubShown, [pause] {
              delete pause;
              win::Sommaire->close();
@@ -245,6 +249,7 @@ int main(int argc, char* argv[])
     for (const QString& name : QDir(folder.path()).entryList({u"*.dat"_s}))
         QFile::remove(folder.filePath(name));
     platform::setAppPath(folder.path());
+    platform::setHelpReaderProgram(folder.filePath(u"geomira-helpreader"_s));
 
     Player player(script());
     const int status = QApplication::exec();
