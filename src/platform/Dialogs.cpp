@@ -3,6 +3,8 @@
 #include "platform/Forms.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -69,6 +71,19 @@ int cancellingAnswer(int style)
     return buttonsStyle == vbYesNo ? vbNo : (buttonsStyle == vbOKOnly ? vbOK : vbCancel);
 }
 
+// A window manager cuts a title wider than its box: the box is made wide
+// enough for its title in the bold face title bars use, beside the title
+// bar's icon and buttons.
+void widenForTitle(QMessageBox& box)
+{
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) * 6 / 5 + 120;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 // A box has no parent window, which could be unloaded and deleted while the
 // box waits; it stays above its window as the window manager's transient.
 void keepAbove(QWidget* box)
@@ -115,6 +130,7 @@ public:
         for (const Choice& choice : choices)
             buttons.emplace_back(box.addButton(QString::fromUtf8(choice.text), choice.role), choice.result);
         box.setDefaultButton(static_cast<QPushButton*>(buttons.front().first));
+        widenForTitle(box);
         setCloseOfOpenBox([&box] { box.reject(); });
         box.exec();
         for (const auto& [button, result] : buttons) {

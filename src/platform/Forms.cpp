@@ -146,6 +146,10 @@ void FormInstanceBase::Show()
     Load();
     if (!window_ || g_ended)
         return;
+    // Without a place of its own a window would open wherever the window
+    // manager puts it, often at the edge of the screen.
+    if (!window_->testAttribute(Qt::WA_Moved) && !window_->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        centreOnScreen(window_);
     window_->show();
     window_->raise();
     window_->activateWindow();

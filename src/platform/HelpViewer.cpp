@@ -1,5 +1,7 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/Screen.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -83,6 +85,8 @@ void HelpViewer::present(QWidget* owner)
         setParent(window, Qt::Window); // reparenting hides the window
         setGeometry(place);
     }
+    if (!testAttribute(Qt::WA_WState_ExplicitShowHide))
+        centreOnScreen(this);
     if (isMinimized())
         showNormal();
     else

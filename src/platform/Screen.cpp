@@ -11,6 +11,16 @@ void placeTw(QWidget* widget, int left, int top, int width, int height)
     widget->setGeometry(rectTw(left, top, width, height));
 }
 
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect place(QPoint(), window->size());
+    place.moveCenter(screen->availableGeometry().center());
+    window->move(place.topLeft());
+}
+
 QRect rectTw(int left, int top, int width, int height)
 {
     return QRect(tw(left), tw(top), tw(width), tw(height));

@@ -16,6 +16,8 @@ constexpr int toTwips(int pixels) { return pixels * kTwipsPerPixel; }
 // Places a control at left, top with width, height, all in twips.
 void placeTw(QWidget* widget, int left, int top, int width, int height);
 QRect rectTw(int left, int top, int width, int height);
+// Moves a window, before it is first shown, to the centre of its screen.
+void centreOnScreen(QWidget* window);
 
 enum MousePointer : int { vbDefault = 0, vbHourglass = 11 };
 

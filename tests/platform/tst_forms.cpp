@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -93,9 +94,12 @@ private slots:
 
     void unloadedWindowComesBackFresh()
     {
+        Beta->resize(300, 200);
         Beta.Show();
         QVERIFY(Beta.isVisible());
         QCOMPARE(Beta->windowModality(), Qt::NonModal);
+        // Opened in the middle of the screen, not where the window manager puts it.
+        QVERIFY((Beta->geometry().center() - Beta->screen()->availableGeometry().center()).manhattanLength() < 8);
         Beta->label->setText(QStringLiteral("changed"));
         Beta.Unload();
         QVERIFY(!Beta.isLoaded());

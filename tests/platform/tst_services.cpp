@@ -21,6 +21,10 @@ void pressLater(const QString& text, QStringList* seen, QString* title = nullptr
     QTimer::singleShot(0, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
+        // Wide enough for its title in a bold title bar, with room for the bar's buttons.
+        QFont bold = box->font();
+        bold.setBold(true);
+        QVERIFY(box->width() > QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 80);
         if (title)
             *title = box->windowTitle();
         if (icon)
@@ -58,7 +62,7 @@ private slots:
 
         seen.clear();
         pressLater(u"OK"_s, &seen, &title, &icon);
-        QCOMPARE(platform::MsgBox(u"Trop petit"_s, 16, u"Problème de Résolution"_s), int(platform::vbOK));
+        QCOMPARE(platform::MsgBox(u"x"_s, 16, u"Problème de Résolution"_s), int(platform::vbOK));
         QCOMPARE(seen, QStringList{u"OK"_s});
         QCOMPARE(icon, QMessageBox::Critical);
 
