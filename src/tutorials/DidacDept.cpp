@@ -134,6 +134,9 @@ void DidacDept::Form_Load()
     ComboD[4]->setListIndex(49);
     Reg->setText(RegionDep[IndexNumero(ComboD[0]->text())]);
     Label2->setText(u"Ain"_s);
+    // The redraw state outlives the windows: a paint the last tutorial left
+    // pending would put its item on this map.
+    NumAffiche = 1;
     hide();
     show();
     Affiche(1);

@@ -44,7 +44,7 @@ public:
     void plus_Click();
     void Stop_Click() override;
 
-    // Paints département n in green on the map.
+    // Paints département n in green on the map, in the "Test" view only.
     void Affiche(int16_t n);
 
 protected:

@@ -13,9 +13,9 @@
 #include "quiz/QuizState.h"
 #include "quiz/PixelFile.h"
 
-#include <QFontMetrics>
 #include "quiz/Tables.h"
 
+#include <QImage>
 #include <QRadioButton>
 #include <QTimer>
 #include <array>
@@ -74,6 +74,27 @@ const std::array<QString, 24>& tableDeListe(int k)
 int premiere(const std::array<QString, 24>& table, const QString& texte) { return PremiereEntree(table, texte, 22); }
 
 bool estRegion(int r) { return r >= 1 && r <= 22; }
+
+// The pixel of the label under the middle of the disc it draws. Measured on
+// the drawn label: the glyph's metrics, rounded to whole pixels, put it one
+// pixel off, which is enough to miss Paris.
+QPoint milieuDuDisque(QLabel* label)
+{
+    QImage image(label->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    QPointF somme;
+    int nombre = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 127) {
+                somme += QPointF(x, y);
+                ++nombre;
+            }
+        }
+    }
+    return nombre > 0 ? (somme / nombre).toPoint() : label->rect().center();
+}
 
 } // namespace
 
@@ -181,6 +202,7 @@ void DidacReg::Form_Load()
     ComboD[5]->setListIndex(0);
     Label2->setText(u"Alsace"_s);
     montreImage(1);
+    NumAffiche = 1;  // not the item of a paint the last tutorial left pending
     hide();
     show();
     Affiche2(1);
@@ -315,13 +337,7 @@ QPoint DidacReg::PlaceCapitale(int r)
                     centre = &p;
                 }
             }
-            // The disc of the glyph, not the middle of its label, goes on the point.
-            const QFontMetrics metrics(PtsClig->font());
-            const QRect disc = metrics.tightBoundingRect(PtsClig->text());
-            const int baseline = (PtsClig->height() - metrics.height()) / 2 + metrics.ascent();
-            const int left = (PtsClig->width() - metrics.horizontalAdvance(PtsClig->text())) / 2;
-            const QPoint milieu(left + disc.center().x(), baseline + disc.center().y());
-            place = QPoint(centre->x, centre->y) - milieu;
+            place = QPoint(centre->x, centre->y) - milieuDuDisque(PtsClig);
             break;
         }
         capitales_[r - 1] = place;
@@ -358,12 +374,7 @@ void DidacReg::Stop_Click()
     win::Sommaire.Show();
 }
 
-void DidacReg::Affiche2(int16_t n)
-{
-    if (!Carte[3]->isChecked())
-        return;
-    peintFichier(n);
-}
+void DidacReg::Affiche2(int16_t n) { peintFichier(n); }
 
 QString DidacReg::texteClic(int departement) const
 {

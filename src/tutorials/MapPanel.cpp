@@ -310,6 +310,8 @@ void MapPanel::Carte_Click(int16_t)
 
 void MapPanel::peintFichier(int16_t n)
 {
+    if (!Carte[3]->isChecked())
+        return;
     for (const PointCarte& point : LitPointsCarte(FichierPixels(vues_.famille, n), false))
         Picture1->setPixel(point.x, point.y, QColor(0, 235, 0));
 }

@@ -150,7 +150,8 @@ protected:
     // Number text selected in the number list by a click on a département.
     virtual QString texteClic(int departement) const = 0;
 
-    // Paints every pixel of an item's pixel file in green.
+    // Paints every pixel of an item's pixel file in green, in the "Test" view
+    // only, so that a paint still pending when the user changes views is dropped.
     void peintFichier(int16_t n);
     // A complete change of selection: erase the map, retitle it, and let the
     // redraw timer paint item n at its next tick.

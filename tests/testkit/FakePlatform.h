@@ -82,8 +82,11 @@ public:
         pointerHistory.append(pointer);
     }
     int mousePointer() override { return current; }
+    int twipsPerPixelX() override { return twipsX; }
+    int twipsPerPixelY() override { return twipsY; }
     int widthPixels = 1024;
     int heightPixels = 768;
+    int twipsX = platform::kTwipsPerPixel, twipsY = platform::kTwipsPerPixel;
     int current = platform::vbDefault;
     QList<int> pointerHistory;
 };

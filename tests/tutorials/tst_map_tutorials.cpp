@@ -170,14 +170,19 @@ class TestMapTutorials : public QObject {
             if constexpr (std::is_same_v<F, DidacReg>) {
                 QCOMPARE(int(Tirage), n);
                 QCOMPARE(derniereImage(), ImageRegion(n));
+                QCOMPARE(NumRegionDep[int(platform::Val(f->ComboD[5]->itemText(0)))], int16_t(n));
+                QCOMPARE(f->ComboD[5]->listIndex(), -1);
             }
         }
     }
-    // A click on the pointer's département at (150, 61) selects `numero`, from another item.
+    // A click on the pointer's département at (150, 61) selects `numero`, from
+    // another item, on a screen whose pixels are not square.
     template <class F> void clicSelectionne(F* f, int dep, const QString& numero, const QString& nom)
     {
         f->plus->click();
-        f->Picture1_MouseMove(0, 0, 150 * 15 + 7, 61 * 15);
+        fake->screen.twipsX = 12;
+        fake->screen.twipsY = 20;
+        f->Picture1_MouseMove(0, 0, 150 * 12 + 7, 61 * 20);
         f->Picture1_Click();
         QCOMPARE(DepClique, int16_t(dep));
         QCOMPARE(f->ComboD[0]->text(), numero);
@@ -365,8 +370,8 @@ private slots:
         QFETCH(bool, regions);
         QFETCH(int, dep);
         QFETCH(QString, numero);
-        // Column 150 lists two pixels; the clicked one belongs to dep.
-        ecritPixels(u"F150.dat"_s, {{150, 60, 5}, {150, 61, dep}});
+        // Column 150 lists the clicked pixel twice: its last record names it.
+        ecritPixels(u"F150.dat"_s, {{150, 60, 5}, {150, 61, 2}, {150, 61, dep}});
         ecritPixels(regions ? u"R%1.dat"_s.arg(NumRegionDep[dep]) : u"D%1.dat"_s.arg(dep), {{150, 61, dep}});
         if (regions) {
             DidacReg* r = ouvreReg();
@@ -454,11 +459,13 @@ private slots:
         QFETCH(QString, image);
         QFETCH(int, largeur);
         QFETCH(QString, legende);
-        ecritPixels(u"D1.dat"_s, {{30, 40, 1}});
+        ecritPixels(u"D2.dat"_s, {{30, 40, 2}});
         fake->pictures.missing << image;  // a missing picture leaves the map blank
         DidacDept* d = ouvreDept();
         QCOMPARE(d->Carte[vue]->text(), legende);
+        d->plus->click();  // the view changed before the redraw paints
         d->Carte[vue]->setChecked(true);
+        d->Timer1_Timer();
         QCOMPARE(derniereImage(), image);
         QCOMPARE(d->Picture1->width(), platform::tw(largeur));
         QVERIFY(!d->Picture1->hasSetPixel(30, 40));
@@ -475,8 +482,10 @@ private slots:
 
     void stopShowsAFreshHub()
     {
+        ecritPixels(u"R2.dat"_s, {{60, 70, 33}});
         DidacDept* d = ouvreDept();
         QCOMPARE(d->findChildren<QPushButton*>().front(), d->Stop);  // the navigation tests press the first button
+        d->plus->click();  // left within the redraw delay
         d->Stop->click();
         QVERIFY(!win::DidacDept.isLoaded());
         QVERIFY(win::Sommaire.isVisible());
@@ -484,6 +493,8 @@ private slots:
         // Leaving the région tutorial closes the coats of arms it opened.
         win::Sommaire.Unload();
         DidacReg* r = ouvreReg();
+        r->Timer1_Timer();
+        QVERIFY(!r->Picture1->hasSetPixel(60, 70));  // département 2's pending paint is not this map's
         QCOMPARE(r->findChildren<QPushButton*>().front(), r->Stop);
         r->Image1_Click();
         QVERIFY(win::Blasons.isVisible());
@@ -712,6 +723,36 @@ private slots:
         QCOMPARE(r->ComboD[0]->text(), TexteNumero(NumRegionDep[dep]));
         r->Timer1_Timer();
         QVERIFY(peint(r->Picture1, p.x, p.y));
+    }
+
+    // The middle of the disc drawn on the map lies on the préfecture's département, for every région.
+    void generatedCapitalDots()
+    {
+        const QString pixels = dossierPixels();
+        if (pixels.isEmpty())
+            QSKIP("no generated pixel files in this build");
+        platform::setAppPath(pixels);
+        DidacReg* r = ouvreReg();
+        r->Carte[0]->setChecked(true);
+        for (int region = 1; region <= 22; ++region) {
+            r->ComboD[0]->setText(TexteNumero(region));
+            r->Timer2_Timer();
+            r->PtsClig->show();
+            const QImage avec = r->Picture1->grab().toImage();
+            r->PtsClig->hide();
+            const QImage sans = r->Picture1->grab().toImage();
+            QPointF somme;
+            int n = 0;
+            for (int y = 0; y < avec.height(); ++y)
+                for (int x = 0; x < avec.width(); ++x)
+                    if (avec.pixel(x, y) != sans.pixel(x, y))
+                        somme += QPointF(x, y), ++n;
+            const QPoint centre = (somme / qMax(n, 1)).toPoint();
+            const auto colonne = LitPointsCarte(FichierPixels('F', centre.x()), true);
+            QVERIFY2(std::any_of(colonne.begin(), colonne.end(),
+                                 [&](const PointCarte& p) { return p.y == centre.y() && PrefDep[p.departement] == PrefRegion[region]; }),
+                     qPrintable(NomRegion[region]));
+        }
     }
 
     void screenshots()
