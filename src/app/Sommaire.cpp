@@ -163,7 +163,7 @@ void Sommaire::Horloge_Click()
     if (picture.isNull())
         Horloge->setIcon(platform::speakerIcon(EtatSon == 2));
     else
-        Horloge->setIcon(QIcon(QPixmap::fromImage(picture)));
+        Horloge->setIcon(QIcon(platform::transparentBackground(picture)));
 }
 
 void Sommaire::aide_Click() { platform::AfficheAide(this, platform::appFile(u"help/Geomira.chm"_s)); }

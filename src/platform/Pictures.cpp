@@ -1,5 +1,6 @@
 #include "platform/Pictures.h"
 
+#include <QBitmap>
 #include <QImageReader>
 
 namespace platform {
@@ -20,6 +21,14 @@ Pictures& Pictures::real()
 {
     static FilePictures pictures;
     return pictures;
+}
+
+QPixmap transparentBackground(const QImage& picture)
+{
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    if (!pixmap.isNull())
+        pixmap.setMask(pixmap.createMaskFromColor(picture.pixelColor(0, 0), Qt::MaskInColor));
+    return pixmap;
 }
 
 QPixmap storedPicture(const QString& resource, QSize fallbackSize, QColor fallbackColor)

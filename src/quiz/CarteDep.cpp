@@ -87,6 +87,13 @@ QLabel* etiquette(QWidget* parent, int l, int t, int w, int h, Qt::Alignment ali
     return label;
 }
 
+void couleurTexte(QWidget* control, QColor couleur)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, couleur);
+    control->setPalette(palette);
+}
+
 } // namespace
 
 CarteDep::CarteDep()
@@ -105,13 +112,16 @@ CarteDep::CarteDep()
     Label1 = etiquette(this, 7440, 120, 4335, 375, Qt::AlignCenter);
     Label1->setText(u"Jeu n° : "_s);
     Label1->setFont(platform::designFont(u"MS Sans Serif"_s, 10, true));
+    couleurTexte(Label1, QColor(255, 0, 0));
 
     aide = cadre(this, u"Aide"_s, 7440, 480, 4335, 975);
     LblAide = etiquette(aide, 120, 240, 4095, 615);
 
     Question = cadre(this, u"Question : "_s, 7440, 1560, 4335, 1095);
+    // In the window's plain font: in bold, a line such as "Quelle est la population
+    // (en 1999) du département 14 : " would no longer fit the label's width.
     LblQuest = etiquette(Question, 120, 240, 4095, 735);
-    LblQuest->setFont(platform::designFont(u"MS Sans Serif"_s, 8, true));
+    couleurTexte(LblQuest, QColor(0, 0, 255));
 
     Info = cadre(this, u"Pour Infos :"_s, 7440, 2760, 4335, 3495);
     Info->hide();
@@ -283,6 +293,11 @@ void CarteDep::MasqueEtMontre()
         raise();
         activateWindow();
     }
+}
+
+void CarteDep::ChargeCarte(const QString& nom)
+{
+    Picture1->setPicture(QPixmap::fromImage(platform::LoadPicture(platform::appFile(nom))));
 }
 
 void CarteDep::PlaceHaut(QWidget* control, int topTwips) { control->move(control->x(), platform::tw(topTwips)); }

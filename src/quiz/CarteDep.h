@@ -105,6 +105,9 @@ public:
     // Wipes the painting off the map and brings the window to the front, as
     // hiding and showing it again would, without moving it.
     void MasqueEtMontre();
+    // Shows a map picture of the application folder in place of the painted
+    // map; a missing picture leaves the map blank.
+    void ChargeCarte(const QString& nom);
     // Moves a control vertically (twips, within its container).
     static void PlaceHaut(QWidget* control, int topTwips);
     // Paints every pixel of a pixel file in one colour.

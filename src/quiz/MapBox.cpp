@@ -5,10 +5,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// The map's own grey, around the picture and where no picture could be loaded,
+// so that the box and the titles drawn over it read as one map.
+const QColor kFondCarte(192, 192, 192);
+} // namespace
+
 MapBox::MapBox(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void MapBox::setPicture(const QPixmap& picture)
@@ -54,12 +60,13 @@ QColor MapBox::colorAt(int x, int y) const
     const QImage image = picture_.toImage();
     if (image.valid(x, y))
         return image.pixelColor(x, y);
-    return palette().color(QPalette::Window);
+    return kFondCarte;
 }
 
 void MapBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), kFondCarte);
     painter.drawPixmap(0, 0, picture_);
     if (!overlay_.isNull())
         painter.drawImage(0, 0, overlay_);

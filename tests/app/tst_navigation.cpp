@@ -129,10 +129,17 @@ private slots:
     {
         Sommaire* hub = win::Sommaire.ifLoaded();
         QCOMPARE(EtatSon, int16_t(2));
+        QImage hautParleur(32, 32, QImage::Format_RGB32);
+        hautParleur.fill(QColor(240, 240, 240));
+        hautParleur.setPixelColor(16, 16, Qt::red);
+        QVERIFY(hautParleur.save(platform::appFile(u"sonsnon.bmp"_s), "BMP"));
         hub->Horloge->click();
         QCOMPARE(EtatSon, int16_t(1));
         QCOMPARE(hub->Horloge->toolTip(), u"Sons inactif"_s);
         QCOMPARE(fake->pictures.loaded, QStringList{platform::appFile(u"sonsnon.bmp"_s)});
+        // The picture's background colour is transparent: no square on the button.
+        const QImage icone = hub->Horloge->icon().pixmap(32).toImage();
+        QVERIFY(qAlpha(icone.pixel(0, 0)) == 0 && icone.pixelColor(16, 16) == QColor(Qt::red));
         hub->Horloge->click();
         QCOMPARE(EtatSon, int16_t(2));
         QCOMPARE(hub->Horloge->toolTip(), u"Sons actif"_s);

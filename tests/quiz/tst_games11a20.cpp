@@ -592,11 +592,11 @@ private slots:
         const QString corseFacile = u"2B : Haute Corse\r\n2A : Corse du Sud\r\n"_s;
         const QList<bool> deuxJustes{true, true}, deuxFaux{false, false};
         for (int g : {15, 16}) {
-            for (const char* t : {"20", "96", "0", "abc", "-4", "95.5"})
+            for (const char* t : {"20", "96", "0", "abc", "-4", "95.5", "19.5", "60.2", "7x"})
                 row(qPrintable(u"%d refuses "_s + QLatin1String(t)), g, 1, 8, {QLatin1String(t), u"2A"_s}, {}, numeros);
             row("%d 5 and 05", g, 1, 3, {u"5"_s, u"05"_s}, {}, repetes);
             row("%d 2B twice", g, 0, 8, {u"2B"_s, u"2B"_s}, {}, repetes);
-            row("%d 2a and 2", g, 1, 8, {u"2a"_s, u"2"_s}, {}, repetes);
+            row("%d 2a and 2A", g, 1, 8, {u"2a"_s, u"2A"_s}, {}, repetes);
             row("%d easy Corse right", g, 0, 8, {u"2B"_s, u"2A"_s}, deuxJustes);
             row("%d easy Corse swapped", g, 0, 8, {u"2A"_s, u"2B"_s}, deuxFaux, corseFacile, NOTE_0, u"Corse : 2B - 2A - "_s);
             row("%d hard Corse swapped", g, 1, 8, {u"2A"_s, u"2B"_s}, deuxJustes);
@@ -605,8 +605,7 @@ private slots:
             row("%d hard 3 of 5", g, 1, 2, {u"64"_s, u"40"_s, u""_s, u"33"_s, u"1"_s}, {true, true, false, true, false},
                 u" 24\r\n 33\r\n 40\r\n 47\r\n 64\r\n"_s, u" .6/ 1 soit  60 % "_s,
                 u"Aquitaine :  24 -  33 -  40 -  47 -  64 - "_s);
-            row("%d easy 2a is 2", g, 0, 19, {u"2a"_s, u"60.2"_s, u"80"_s}, {true, true, true});
-            row("%d hard 7x passes as 7", g, 1, 22, {u"7x"_s, u"1"_s, u"26"_s, u"38"_s, u"42"_s, u"69"_s, u"73"_s, u"5"_s},
+            row("%d hard 7 of 8", g, 1, 22, {u"07"_s, u"1"_s, u"26"_s, u"38"_s, u"42"_s, u"69"_s, u"73"_s, u"5"_s},
                 {true, true, true, true, true, true, true, false},
                 u" 1\r\n 7\r\n 26\r\n 38\r\n 42\r\n 69\r\n 73\r\n 74\r\n"_s, u" .88/ 1 soit  87.5 % "_s,
                 u"Rhône-Alpes :  1 -  7 -  26 -  38 -  42 -  69 -  73 -  74 - "_s);
@@ -672,7 +671,7 @@ private slots:
             return;
         }
         verifieBoite(fake->dialogs.boxes[0], u"Confirmez vous les saisies faites ?"_s, 36, u"Confirmation"_s);
-        QVERIFY(!minuterie && !c->Timer1->isActive());  // stopped while the player confirms
+        QVERIFY(!minuterie && c->Timer1->isActive());  // stopped only while the player confirms
         QCOMPARE(montres(parNom(g) ? c->ND : c->D), marques.size());
         // Handed in again: Yes.
         fake->dialogs.boxes.clear();
@@ -877,16 +876,33 @@ private slots:
         QCOMPARE(destructions, 1);
     }
 
-    void missingMarkPictures()
+    void markPictures_data()
     {
-        // A missing mark picture still leaves a visible mark.
-        fake->pictures.missing = {u"Ok.bmp"_s, u"Faux.bmp"_s};
+        QTest::addColumn<bool>("manquantes");
+        QTest::newRow("from the files") << false;
+        QTest::newRow("missing, drawn") << true;
+    }
+    void markPictures()
+    {
+        // Each mark stands on the frame with no square of its own: the pictures'
+        // background colour (their corner's) is transparent.
+        QFETCH(bool, manquantes);
+        QImage image(25, 25, QImage::Format_RGB32);
+        image.fill(QColor(240, 240, 240));
+        image.setPixelColor(8, 17, Qt::red);  // where the drawn tick and cross both pass
+        for (const QString& nom : {u"Ok.bmp"_s, u"Faux.bmp"_s})
+            QVERIFY(image.save(platform::appFile(nom), "BMP"));
+        if (manquantes)
+            fake->pictures.missing = {u"Ok.bmp"_s, u"Faux.bmp"_s};
         CarteDep* c = lance({.jeu = u"16"_s, .niveau = 1}, {tirage22(1)});
         bool vu = false;
         fake->dialogs.onBox = [&](const testkit::ShownBox& box) {
-            if (box.title == u"Résultats :"_s) {
-                vu = true;
-                QVERIFY(!c->Etat[0]->pixmap().isNull() && !c->Etat[1]->pixmap().isNull());
+            if (box.title != u"Résultats :"_s)
+                return;
+            vu = true;
+            for (QLabel* etat : {c->Etat[0], c->Etat[1]}) {
+                const QImage marque = etat->pixmap().toImage();
+                QVERIFY(qAlpha(marque.pixel(0, 0)) == 0 && qAlpha(marque.pixel(8, 17)) == 255);
             }
         };
         saisit(c, false, {u"67"_s});

@@ -128,6 +128,10 @@ private slots:
         QCOMPARE(c->LblAide->text(), u"Colorie le département"_s);
         c->Timer1_Timer();
         testkit::screenshot(c, u"quiz_game1"_s);
+        // The map box is the map's grey around the picture, under the map's title too.
+        const QImage carte = c->Picture1->grab().toImage();
+        QCOMPARE(carte.pixelColor(470, 494), QColor(192, 192, 192));
+        QCOMPARE(carte.pixelColor(245, 490), QColor(192, 192, 192));
 
         r.jeu = u"4"_s;
         fake->random.values = {6.5 / 96};
@@ -623,6 +627,14 @@ private slots:
         QVERIFY(fake->dialogs.boxes[1].prompt.startsWith(u"Abandon demandé par le joueur.\r\nVous avez obtenu"_s));
         QVERIFY(win::Rapport.isVisible());
         QVERIFY(!c->Timer1->isActive());
+
+        // The next game's load discards that report; given up after right answers only: no report.
+        c = ouvre(Reglages{});
+        QVERIFY(!win::Rapport.isVisible() && lignesRapport().isEmpty());
+        NbBonnes = 1;
+        c->Note->setText(TexteScore(1, 0));
+        c->Abandon_Click();
+        QVERIFY(win::Sommaire.isVisible() && !win::Rapport.isLoaded());
     }
 };
 

@@ -8,6 +8,8 @@ namespace datagen {
 
 namespace {
 
+// The background of the button and mark pictures; the program shows the colour
+// of a picture's corner as transparent, so it must not appear in the drawing.
 const QColor kButtonFace(240, 240, 240);
 
 QImage Palette(const LabelRaster& r, const QList<QRgb>& colors)

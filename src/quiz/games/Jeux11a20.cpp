@@ -67,21 +67,11 @@ int regionNommee(const QString& texte)
 
 // ---------------------------------------------------------------- pictures
 
-// The région map, loaded anew at every question (which wipes the painting).
-void chargeCarteRegions(CarteDep* c)
-{
-    const QImage carte = platform::LoadPicture(platform::appFile(u"GeomiraRegV.gif"_s));
-    if (carte.isNull())
-        c->Picture1->clearPixels();  // a missing map keeps the picture shown, cleaned
-    else
-        c->Picture1->setPicture(QPixmap::fromImage(carte));
-}
-
 // A drawn mark for a missing "Ok.bmp" / "Faux.bmp": a green tick or a red cross.
 QPixmap marqueDessinee(bool juste)
 {
     QPixmap pixmap(25, 25);
-    pixmap.fill(Qt::white);
+    pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(juste ? QColor(0, 160, 0) : QColor(220, 0, 0), 4));
@@ -98,7 +88,7 @@ QPixmap marqueDessinee(bool juste)
 void marque(QLabel* etat, bool juste)
 {
     const QImage image = platform::LoadPicture(platform::appFile(juste ? u"Ok.bmp"_s : u"Faux.bmp"_s));
-    etat->setPixmap(image.isNull() ? marqueDessinee(juste) : QPixmap::fromImage(image));
+    etat->setPixmap(image.isNull() ? marqueDessinee(juste) : platform::transparentBackground(image));
     etat->show();
 }
 
@@ -151,17 +141,6 @@ struct Multiple {
     bool rapport = false;     // report line (15, 17)
     QString neSaitPas;        // head of the don't-know message
 };
-
-// A box's département: "2A" 96, "2B" 20, otherwise its value rounded (halves to even).
-int departementDuNumero(const QString& texte)
-{
-    if (texte == u"2A"_s)
-        return 96;
-    if (texte == u"2B"_s)
-        return 20;
-    const double v = platform::RoundHalfEven(platform::Val(texte));
-    return (v >= 0 && v <= 97) ? int(v) : 0;
-}
 
 // The index of the first département whose name equals the text (capitals ignored); 0 when none.
 int departementDuNom(const QString& texte) { return CarteDep::Recherche(NomDep, texte); }
@@ -230,14 +209,9 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
         QLineEdit* box = saisie[k];
         if (box->isHidden() || box->text().isEmpty())
             continue;
-        bool refuse;
-        if (m.parNom) {
-            refuse = departementDuNom(box->text()) == 0;
-        } else {
-            const double v = platform::Val(box->text());
-            refuse = v < 1 || v > 95 || v == 20;
-        }
-        if (refuse) {
+        // Only whole numbers name a département: "19.5" or "7x" name none.
+        const int d = m.parNom ? departementDuNom(box->text()) : CarteDep::NumeroSaisi(box->text());
+        if (d == 0) {
             CarteDep::Son(u"Faute.wav"_s);
             MsgBox(m.parNom ? u"Erreur dans les noms des départements. Corriger"_s
                             : u"Erreur dans les numéros des départements. Corriger"_s,
@@ -257,8 +231,7 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
                         DepSaisi[j] = 1;
                 }
             } else {
-                const int d = departementDuNumero(box->text());
-                if (d >= 1 && d <= 96)
+                if (const int d = CarteDep::NumeroSaisi(box->text()))
                     DepSaisi[d] = 1;
             }
         }
@@ -283,11 +256,15 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
     if (shown == 0)
         return;  // no row shown: nothing to judge (cannot happen with the tables)
 
-    // Step 7: stop and confirm.
-    if (c->TempsLimite())
+    // Step 7: the countdown waits while the player confirms, and only then.
+    const bool minute = c->TempsLimite();
+    if (minute)
         platform::setTimerEnabled(c->Timer1, false);
-    if (MsgBox(u"Confirmez vous les saisies faites ?"_s, 36, u"Confirmation"_s) == platform::vbNo)
+    if (MsgBox(u"Confirmez vous les saisies faites ?"_s, 36, u"Confirmation"_s) == platform::vbNo) {
+        if (minute && c->instance())  // not when the window was unloaded under the box
+            platform::setTimerEnabled(c->Timer1, true);
         return;
+    }
 
     // Step 8: judging, with a mark beside each shown box.
     int right = 0;
@@ -299,14 +276,14 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
         bool juste;
         if (m.parNom) {
             if (facile) {
-                const int n = departementDuNumero(c->D[k]->text());
+                const int n = CarteDep::NumeroSaisi(c->D[k]->text());
                 juste = !texte.isEmpty() && CarteDep::Egal(texte, NomDep[n]);
             } else {
                 const int j = texte.isEmpty() ? 0 : departementDuNom(texte);
                 juste = j != 0 && DepAttendu[j] == 1;
             }
         } else {
-            const int d = departementDuNumero(texte);
+            const int d = CarteDep::NumeroSaisi(texte);
             if (facile)
                 juste = c->ND[k]->text() == NomDep[d];
             else
@@ -439,14 +416,14 @@ void CarteDep::PoseQuestionJeux11a15()
         Abandon->show();
         SolutionVue = 0;
         DepClique = 0;
-        chargeCarteRegions(this);
+        ChargeCarte(u"GeomiraRegV.gif"_s);
         Reponse->hide();
         Label2->setText(kRegions);
         break;
     case 14:
         SolutionVue = 0;
         DepClique = 0;
-        chargeCarteRegions(this);
+        ChargeCarte(u"GeomiraRegV.gif"_s);
         Label2->setText(kRegions);
         ListRep->setCurrentIndex(-1);
         break;
@@ -617,7 +594,7 @@ void CarteDep::PoseQuestionJeux16a20()
     Abandon->show();
     SolutionVue = 0;
     DepClique = 0;
-    chargeCarteRegions(this);
+    ChargeCarte(u"GeomiraRegV.gif"_s);
     if (g == 17) {
         Reponse->hide();
         Label2->setText(kRegions);

@@ -50,17 +50,6 @@ int tire(int n)
     return std::clamp(int(platform::Int(float(r * float(n) + 1.0f))), 1, n);  // in single precision, as the item draw
 }
 
-// Shows a picture of the application folder in the map. The map is wiped of
-// its painting either way; a missing picture leaves the one shown.
-void chargeCarte(MapBox* carte, const QString& nom)
-{
-    const QImage image = platform::LoadPicture(platform::appFile(nom));
-    if (image.isNull())
-        carte->clearPixels();
-    else
-        carte->setPicture(QPixmap::fromImage(image));
-}
-
 // The header of a question: "Question  3/ 10 :".
 QString enTete()
 {
@@ -182,7 +171,7 @@ void CarteDep::PoseQuestionJeux21a25()
     Abandon->show();
     SolutionVue = 0;
     DepClique = 0;
-    chargeCarte(Picture1, kCarteRegions);
+    ChargeCarte(kCarteRegions);
     Label2->setText(kTitreRegions);
 
     switch (g) {
@@ -453,7 +442,7 @@ void CarteDep::PoseQuestionJeux26a30()
     Label1->setToolTip(QString::fromUtf16(kInfobulles[g - 26]));
     SolutionVue = 0;
     DepClique = 0;
-    chargeCarte(Picture1, departements ? kCarteDepartements : kCarteRegions);
+    ChargeCarte(departements ? kCarteDepartements : kCarteRegions);
     Label2->setText(departements ? kTitreDepartements : kTitreRegions);
     if (g == 26) {
         ListRep->setCurrentIndex(-1);
@@ -652,7 +641,7 @@ void CarteDep::PoseQuestionJeu31()
     Blason->show();
     ListRep->setCurrentIndex(-1);
     PlaceHaut(Reponse, 4800);
-    chargeCarte(Picture1, kCarteRegions);
+    ChargeCarte(kCarteRegions);
     if (facile) {
         ListRep->show();
         ListRepOk->show();
