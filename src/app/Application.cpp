@@ -11,7 +11,7 @@ void PrepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Geomira"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window life cycle decides
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // Numbers follow the user's locale, QLocale's default; Qt's own texts are French whatever it is.
     auto* qtTranslator = new QTranslator(&app);
     if (qtTranslator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -4,7 +4,6 @@
 
 #include <cfenv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace platform {
@@ -22,9 +21,8 @@ QString formatNumber(double value, int digits)
     const bool negative = value < 0;
     const double magnitude = std::fabs(value);
 
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, magnitude);
-    QString sci = QString::fromLatin1(buffer);
+    // Qt's conversion, not the C library's: that one writes the separator of the user's locale.
+    QString sci = QString::number(magnitude, 'E', digits - 1);
     const int ePos = sci.indexOf(QLatin1Char('E'));
     const int exponent = sci.mid(ePos + 1).toInt();
     QString mantissaDigits = sci.left(ePos).remove(QLatin1Char('.'));

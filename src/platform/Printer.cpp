@@ -23,9 +23,26 @@ void setError(QString* error, const QString& text)
 
 const QString kNothingPrinted = QStringLiteral("Rien n'a été imprimé.");
 
+// A printer's own layout turned to the orientation, with the margins that go with it.
+QPageLayout sheet(QPageLayout layout, QPageLayout::Orientation orientation)
+{
+    layout.setOrientation(orientation);
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMargins(orientation == QPageLayout::Portrait ? QMarginsF(20, 20, 20, 20) : layout.minimumMargins());
+    return layout;
+}
+
 class SystemPrinter final : public Printer {
 public:
-    bool print(const QTextDocument& document, QString* error) override
+    QPageLayout pageLayout(QPageLayout::Orientation orientation) override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return Printer::pageLayout(orientation);
+        return sheet(QPrinter(info, QPrinter::HighResolution).pageLayout(), orientation);
+    }
+
+    bool print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) {
@@ -39,7 +56,7 @@ public:
             setError(error, failed);
             return false;
         }
-        if (!printOnDevice(document, printer, error))
+        if (!printOnDevice(document, printer, sheet(printer.pageLayout(), orientation), error))
             return false;
         if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
             setError(error, failed);
@@ -51,11 +68,18 @@ public:
 
 } // namespace
 
-bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, QString* error)
+QPageLayout Printer::pageLayout(QPageLayout::Orientation orientation)
+{
+    // A file has no border out of reach: it gets the 5 mm of a common printer.
+    return sheet(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(), QPageLayout::Millimeter,
+                             QMarginsF(5, 5, 5, 5)),
+                 orientation);
+}
+
+bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, const QPageLayout& layout, QString* error)
 {
     const QString failed = QStringLiteral("L'impression a échoué.\r\n") + kNothingPrinted;
-    // The usual 2 cm all round, whatever the device proposes.
-    device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    device.setPageLayout(layout);
 
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -86,12 +110,11 @@ bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, QSt
     return true;
 }
 
-bool PdfPrinter::print(const QTextDocument& document, QString* error)
+bool PdfPrinter::print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation)
 {
     QPdfWriter writer(path_);
     writer.setResolution(600);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    if (!printOnDevice(document, writer, error)) {
+    if (!printOnDevice(document, writer, pageLayout(orientation), error)) {
         setError(error, QStringLiteral("Le fichier « %1 » ne peut pas être écrit.\r\n").arg(path_) + kNothingPrinted);
         return false;
     }

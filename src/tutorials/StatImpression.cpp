@@ -3,7 +3,6 @@
 #include "platform/Conversions.h"
 #include "platform/Fonts.h"
 
-#include <QFontMetricsF>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -16,16 +15,19 @@ namespace stats {
 
 namespace {
 
-constexpr double kTailleNormale = 11;
-constexpr double kTailleMinimale = 6;
-constexpr double kEcartPoints = 3;  // room kept between two columns
-
 QFont PoliceImpression(double taille) { return platform::designFont(u"Times New Roman"_s, taille); }
 
 void AjouteLigneTableau(QTextTable* table, int ligne, const QStringList& cellules)
 {
-    for (int j = 0; j < table->columns() && j < cellules.size(); ++j)
-        table->cellAt(ligne, j).firstCursorPosition().insertText(cellules.at(j));
+    // A cell keeps to one line however narrow its column: a wrapped cell would
+    // push the rows after it, and the footer, off the foot of the page.
+    QTextBlockFormat surUneLigne;
+    surUneLigne.setNonBreakableLines(true);
+    for (int j = 0; j < table->columns() && j < cellules.size(); ++j) {
+        QTextCursor curseur = table->cellAt(ligne, j).firstCursorPosition();
+        curseur.setBlockFormat(surUneLigne);
+        curseur.insertText(cellules.at(j));
+    }
 }
 
 } // namespace
@@ -50,44 +52,21 @@ QString PiedDePage(const QDateTime& quand)
         + platform::Str(heure.minute()) + u" - Geomira"_s;
 }
 
-double TaillePolice(const Tableau& tableau, const std::vector<int>& parts)
+std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QString& pied, int largeurLigne)
 {
-    // Widths measured on a large font, in ems, so that no screen resolution enters.
-    QFont mesure = PoliceImpression(kTailleNormale);
-    mesure.setPixelSize(1000);
-    const QFontMetricsF metriques(mesure);
-    double taille = kTailleNormale;
-    for (size_t j = 0; j < parts.size(); ++j) {
-        double ems = 0;
-        if (int(j) < tableau.entetes.size())
-            ems = metriques.horizontalAdvance(tableau.entetes.at(j)) / 1000.0;
-        for (const QStringList& ligne : tableau.lignes)
-            if (int(j) < ligne.size())
-                ems = std::max(ems, metriques.horizontalAdvance(ligne.at(j)) / 1000.0);
-        const double place = parts[j] / 20.0 - kEcartPoints;  // twips to points
-        if (ems > 0 && place > 0)
-            taille = std::min(taille, place / ems);
-    }
-    return std::max(kTailleMinimale, std::floor(taille * 2) / 2);
-}
-
-std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QString& pied)
-{
-    const std::vector<int> parts = PartsColonnes(tableau.largeurs, kLargeurLigne);
-    const double taille = TaillePolice(tableau, parts);
+    const std::vector<int> parts = PartsColonnes(tableau.largeurs, largeurLigne);
     auto document = std::make_unique<QTextDocument>();
     document->setDocumentMargin(0);
-    document->setDefaultFont(PoliceImpression(taille));
+    document->setDefaultFont(PoliceImpression(11));
 
     QTextCharFormat corps;
-    corps.setFont(PoliceImpression(taille));
-    // The footer keeps its size of 10 points: only the table is shrunk to fit.
+    corps.setFont(PoliceImpression(11));
     QTextCharFormat petit;
     petit.setFont(PoliceImpression(10));
 
     QVector<QTextLength> colonnes;
     for (int part : parts)
-        colonnes << QTextLength(QTextLength::PercentageLength, 100.0 * part / kLargeurLigne);
+        colonnes << QTextLength(QTextLength::PercentageLength, 100.0 * part / largeurLigne);
     QTextTableFormat format;
     format.setBorder(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
@@ -113,14 +92,14 @@ std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QSt
         AjouteLigneTableau(table, 0, tableau.entetes);
         for (int i = debut; i < fin; ++i)
             AjouteLigneTableau(table, 2 + i - debut, tableau.lignes[size_t(i)]);
-        // A blank line, then the footer.
-        curseur = table->lastCursorPosition();
-        curseur.movePosition(QTextCursor::NextBlock);
-        curseur.insertText(ligneVide, corps);
-        curseur.insertBlock(QTextBlockFormat(), petit);
-        curseur.insertText(pied, petit);
         debut = fin;
         premiere = false;
+        // A blank line, then the footer; the last blank line is already at the footer's size.
+        curseur = table->lastCursorPosition();
+        curseur.movePosition(QTextCursor::NextBlock);
+        curseur.insertText(ligneVide, debut < nombre ? corps : petit);
+        curseur.insertBlock(QTextBlockFormat(), petit);
+        curseur.insertText(pied, petit);
     } while (debut < nombre);
     return document;
 }

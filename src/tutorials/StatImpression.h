@@ -19,8 +19,6 @@ struct Tableau {
     std::vector<QStringList> lignes;
 };
 
-// Width of a printed line in twips: an A4 sheet less its margins of 2 cm.
-inline constexpr int kLargeurLigne = 9638;
 inline constexpr int kLignesPremierePage = 39;
 inline constexpr int kLignesParPage = 40;
 
@@ -33,10 +31,8 @@ std::vector<int> PartsColonnes(const std::vector<double>& largeurs, int largeurL
 // "Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"
 QString PiedDePage(const QDateTime& quand);
 
-// The body size in points: 11, or less when a text would not hold in its column on one line.
-double TaillePolice(const Tableau& tableau, const std::vector<int>& parts);
-
-// The document to print: the pages with their explicit breaks and footers.
-std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QString& pied);
+// The document to print across a line of the given width (twips), the
+// printer's printable width: the pages with their explicit breaks and footers.
+std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QString& pied, int largeurLigne);
 
 } // namespace stats

@@ -377,10 +377,13 @@ void StatWindow::Impression_Click()
                 cellules << ligne->text(j);
             tableau.lignes.push_back(cellules);
         }
+        platform::Printer& imprimante = platform::Seam<platform::Printer>::current();
+        // The printable width in twips, the unit of the columns on screen.
+        const QRectF zone = imprimante.pageLayout(QPageLayout::Landscape).paintRect(QPageLayout::Point);
         // One reading of the clock for the whole document.
-        const auto document = DocumentTableau(tableau, PiedDePage(platform::Now()));
+        const auto document = DocumentTableau(tableau, PiedDePage(platform::Now()), qRound(zone.width() * 20));
         QString erreur;
-        const bool imprime = platform::Seam<platform::Printer>::current().print(*document, &erreur);
+        const bool imprime = imprimante.print(*document, &erreur, QPageLayout::Landscape);
         platform::TheScreen().setMousePointer(platform::vbDefault);
         if (!imprime)
             platform::MsgBox(erreur.isEmpty() ? u"L'impression a échoué.\r\nRien n'a été imprimé."_s : erreur,

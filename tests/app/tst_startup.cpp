@@ -1,4 +1,5 @@
-// Start-up: the title window, its screen test, and the way to the hub.
+// Start-up: the program's set-up, the title window, its screen test, and the way to the hub.
+#include "app/Application.h"
 #include "app/Crypte.h"
 #include "app/Geomira.h"
 #include "app/Globals.h"
@@ -6,6 +7,8 @@
 #include "app/Windows.h"
 #include "testkit/FakePlatform.h"
 
+#include <QApplication>
+#include <QLocale>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -121,6 +124,13 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(ended, 1);
         platform::setLastWindowUnloadedHandler(nullptr);
+    }
+
+    void userLocaleForNumbersFrenchQtTexts()
+    {
+        PrepareApplication(*qApp);
+        QCOMPARE(QLocale(), QLocale::system());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_s);
     }
 };
 

@@ -1,19 +1,29 @@
 #include "app/Crypte.h"
 #include "platform/Conversions.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 using namespace platform;
 using namespace Qt::StringLiterals;
 
 class TestConversions : public QObject {
     Q_OBJECT
+    QTemporaryDir locales;
+
 private slots:
     void initTestCase()
     {
-        // A comma locale must not change the point the program writes and reads.
+        // A comma locale, Qt's or the C library's, must not change the point the program writes and reads.
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        const QString francais = locales.filePath(u"fr_FR.UTF-8"_s);
+        QCOMPARE(QProcess::execute(u"localedef"_s, {u"-i"_s, u"fr_FR"_s, u"-f"_s, u"UTF-8"_s, francais}), 0);
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        QVERIFY(std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"));
     }
 
     void numberToText_data()

@@ -12,7 +12,6 @@
 #include "quiz/Tables.h"
 
 #include <QImage>
-#include <QLocale>
 #include <QSet>
 #include <QTest>
 #include <QTextEdit>
@@ -71,9 +70,9 @@ class TestGames21a31 : public QObject {
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
     void init()
     {
+        testkit::pinRowLocale();
         sandbox = std::make_unique<testkit::Sandbox>();
         fake = &sandbox->fake;
         Cle = QString::fromLatin1(kCleValue);
@@ -332,6 +331,10 @@ private slots:
         row("28 Paris wrong", 28, 1, 1, 75, QString(), "autre",
             resume(u"Mauvaise Réponse !"_s, u"PARIS"_s, u"2 152 423 hab"_s, u"20499,3"_s, MAJ99, u"2 125 246 hab"_s,
                    u"20240,4"_s, u"NEGATIVE"_s, u"-1,26"_s),
+            48, u"Paris : 2 125 246 hab"_s);
+        row("28 Paris wrong, locale en_US", 28, 1, 1, 75, QString(), "autre",
+            resume(u"Mauvaise Réponse !"_s, u"PARIS"_s, u"2 152 423 hab"_s, u"20499.3"_s, MAJ99, u"2 125 246 hab"_s,
+                   u"20240.4"_s, u"NEGATIVE"_s, u"-1.26"_s),
             48, u"Paris : 2 125 246 hab"_s);
         row("28 Aisne don't know", 28, 0, 1, 2, QString(), "nesaispas",
             resume(u"Vous de savez pas ?"_s, u"AISNE"_s, u"  537 259 hab"_s, u"72,9"_s, MAJ99, u"  535 489 hab"_s,

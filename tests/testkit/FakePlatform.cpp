@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLocale>
 #include <QProcess>
+#include <QTest>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -111,7 +113,7 @@ QImage FakePictures::load(const QString& path)
     return image;
 }
 
-bool FakePrinter::print(const QTextDocument& document, QString* error)
+bool FakePrinter::print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation)
 {
     if (!available) {
         if (error)
@@ -122,7 +124,7 @@ bool FakePrinter::print(const QTextDocument& document, QString* error)
     if (pdfPath.isEmpty())
         return true;
     platform::PdfPrinter pdf(pdfPath);
-    return pdf.print(document, error);
+    return pdf.print(document, error, orientation);
 }
 
 FakePlatform::FakePlatform()
@@ -132,6 +134,13 @@ FakePlatform::FakePlatform()
     Q_UNUSED(fonts);
 }
 FakePlatform::~FakePlatform() = default;
+
+void pinRowLocale()
+{
+    const QString tag = QString::fromUtf8(QTest::currentDataTag());
+    const qsizetype at = tag.lastIndexOf(QStringLiteral("locale "));
+    QLocale::setDefault(at < 0 ? QLocale(QLocale::French, QLocale::France) : QLocale(tag.mid(at + 7)));
+}
 
 void flushDeletes()
 {

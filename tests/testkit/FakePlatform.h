@@ -114,7 +114,7 @@ public:
 // fails like a machine without a printer.
 class FakePrinter : public platform::Printer {
 public:
-    bool print(const QTextDocument& document, QString* error) override;
+    bool print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation) override;
     QStringList printed;
     QString pdfPath;
     bool available = true;
@@ -145,6 +145,10 @@ private:
     platform::ScopedSeam<platform::Pictures> picturesSeam_{&pictures};
     platform::ScopedSeam<platform::Printer> printerSeam_{&printer};
 };
+
+// Pins the default locale for the running test row: the one its tag names
+// after "locale " ("Paris, locale en_US"), French otherwise. For init().
+void pinRowLocale();
 
 // Runs the deferred deletions of unloaded windows.
 void flushDeletes();

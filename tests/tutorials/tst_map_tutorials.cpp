@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLocale>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -197,9 +196,9 @@ class TestMapTutorials : public QObject {
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
     void init()
     {
+        testkit::pinRowLocale();
         sandbox = std::make_unique<testkit::Sandbox>();
         fake = &sandbox->fake;
         Cle = QString::fromLatin1(kCleValue);
@@ -290,6 +289,8 @@ private slots:
         QTest::newRow("Haute Corse") << false << 20 << rien << rien << rien << QStringList();
         QTest::newRow("Nièvre") << false << 58 << rien << u"33 en 1999"_s << rien << QStringList();
         QTest::newRow("Paris") << false << 75 << rien << u"20240,4 en 1999"_s << rien << QStringList();
+        QTest::newRow("Paris, locale en_US") << false << 75 << rien << u"20240.4 en 1999"_s << rien << QStringList();
+        QTest::newRow("Creuse, locale C") << false << 23 << rien << rien << u" NEGATIVE de -5.24 %"_s << QStringList();
         QTest::newRow("Aube") << false << 10 << rien << rien << rien << QStringList();
         QTest::newRow("Auvergne") << true << 3 << rien << rien << u" NEGATIVE de -0,93 %"_s << QStringList();
         QTest::newRow("Champagne-Ardenne") << true << 7 << rien << rien << u" NEGATIVE de -0,41 %"_s << QStringList();
