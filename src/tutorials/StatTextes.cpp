@@ -1,5 +1,7 @@
 #include "tutorials/StatTextes.h"
 
+#include "tutorials/ClassesCartes.h"
+
 #include "platform/Conversions.h"
 #include "quiz/Tables.h"
 
@@ -241,17 +243,7 @@ QString ImageCarte(Statistique statistique, Echelle echelle)
     return (echelle == Echelle::Departements ? u"D1"_s : u"D2"_s) + lettre + u".gif"_s;
 }
 
-std::array<QColor, kClasses> Palette(Statistique statistique)
-{
-    std::array<QColor, kClasses> couleurs = {
-        QColor(250, 0, 0),     QColor(0, 250, 0),   QColor(0, 0, 250),   QColor(0, 250, 250),
-        QColor(250, 250, 0),   QColor(250, 0, 250), QColor(150, 150, 100), QColor(0, 0, 0),
-        QColor(190, 0, 25),    QColor(80, 120, 40),
-    };
-    if (statistique == Densite1990 || statistique == Densite1999 || statistique == Evolution)
-        std::swap(couleurs[2], couleurs[9]);
-    return couleurs;
-}
+std::array<QColor, kClasses> Palette(Statistique statistique) { return CouleursClasses(statistique); }
 
 QStringList LignesLegende(Statistique statistique, Echelle echelle)
 {
