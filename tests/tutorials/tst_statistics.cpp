@@ -263,6 +263,27 @@ private slots:
             QVERIFY2(value(cells[i - 1]) >= value(cells[i]), qPrintable(cells[i - 1] + u" / "_s + cells[i]));
     }
 
+    void textColumnsInFrenchOrder_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("ordre");
+        QTest::newRow("names") << 1 << QStringList{u"Ardèche"_s, u"Ardennes"_s};
+        QTest::newRow("Corse and Côtes") << 1
+                                         << QStringList{u"Corse du Sud"_s, u"Côte d'Or"_s, u"Côtes d'Armor"_s, u"Creuse"_s};
+        QTest::newRow("préfectures") << 8 << QStringList{u"Chartres"_s, u"Châteauroux"_s, u"Chaumont"_s};
+    }
+    void textColumnsInFrenchOrder()
+    {
+        QFETCH(int, column); QFETCH(QStringList, ordre);
+        StatWindow* w = ouvre(false);
+        w->ListDept_ColumnClick(column + 1);
+        w->ListDept_ColumnClick(column + 1);  // the second click sorts ascending
+        const QStringList cells = colonne(w->ListDept, column);
+        for (int i = 1; i < ordre.size(); ++i)
+            QVERIFY2(cells.indexOf(ordre[i - 1]) >= 0 && cells.indexOf(ordre[i - 1]) < cells.indexOf(ordre[i]),
+                     qPrintable(ordre[i - 1] + u" / "_s + ordre[i]));
+    }
+
     void columnClicksFlipOneOrder()
     {
         StatWindow* w = ouvre(false);
