@@ -23,18 +23,16 @@ Geomira::Geomira()
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
 
-    auto picture = [this](const QString& resource, QSize size, QColor fallback) {
+    // The pictures are stored at the size of their boxes: nothing is scaled at start-up.
+    auto picture = [this](const QString& resource, QColor fallback, int left, int top, int width, int height) {
         auto* image = new platform::ClickLabel(this);
-        image->setPixmap(platform::storedPicture(resource, size, fallback));
-        image->setScaledContents(true);
+        placeTw(image, left, top, width, height);
+        image->setPixmap(platform::storedPicture(resource, image->size(), fallback));
         return image;
     };
-    Image1 = picture(u":/stored/title.gif"_s, QSize(530, 515), QColor(148, 173, 214));
-    placeTw(Image1, 1560, 120, 7935, 7245);
-    Image2 = picture(u":/stored/small_left.jpg"_s, QSize(65, 31), QColor(0, 35, 149));
-    placeTw(Image2, 360, 240, 975, 465);
-    Image4 = picture(u":/stored/small_right.jpg"_s, QSize(65, 31), QColor(237, 41, 57));
-    placeTw(Image4, 9240, 240, 975, 465);
+    Image1 = picture(u":/stored/title.gif"_s, QColor(148, 173, 214), 1560, 120, 7935, 7245);
+    Image2 = picture(u":/stored/small_left.jpg"_s, QColor(0, 35, 149), 360, 240, 975, 465);
+    Image4 = picture(u":/stored/small_right.jpg"_s, QColor(237, 41, 57), 9240, 240, 975, 465);
 
     Label1 = new platform::ClickLabel(u"Geomira"_s, this);
     Label1->setFont(platform::designFont(u"Times New Roman"_s, 48, true, true));

@@ -6,11 +6,13 @@
 #include "platform/FileSystem.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
+#include "platform/Pictures.h"
 #include "platform/Screen.h"
 #include "quiz/QuizState.h"
 
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
@@ -149,6 +151,15 @@ Menu::Menu()
     ListView1->header()->setSectionResizeMode(QHeaderView::Fixed);
     ListView1->header()->setStretchLastSection(false);
     placeTw(ListView1, 150, 480, 11100, 4440);
+    // The background picture is tiled behind the rows, the alternate rows only
+    // tinting it; it stays in place while the rows scroll over it.
+    QPalette fond = ListView1->palette();
+    fond.setBrush(QPalette::Base,
+                  platform::storedPicture(u":/stored/list_background.gif"_s, QSize(190, 190), Qt::white));
+    fond.setColor(QPalette::AlternateBase, QColor(40, 60, 100, 14));
+    ListView1->setPalette(fond);
+    connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, ListView1->viewport(),
+            qOverload<>(&QWidget::update));
     // Fixed widths, the help column taking what is left beside the scroll bar.
     const int largeur = ListView1->width() - 2 * ListView1->frameWidth()
         - ListView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);

@@ -3,7 +3,6 @@
 #include "app/Windows.h"
 #include "platform/CloseBox.h"
 #include "platform/Controls.h"
-#include "platform/FileSystem.h"
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Screen.h"
@@ -68,8 +67,7 @@ Blasons::Blasons()
         Blason[i]->setScaledContents(true);
         Blason[i]->setFrameStyle(QFrame::NoFrame);
         Blason[i]->setCursor(Qt::PointingHandCursor);
-        // A missing picture leaves its box empty.
-        Blason[i]->setPixmap(QPixmap::fromImage(platform::LoadPicture(platform::appFile(ImageRegion(i + 1)))));
+        Blason[i]->setPixmap(platform::storedPicture(u":/stored/blasons/"_s + ImageRegion(i + 1), QSize(171, 114)));
         placeTw(Blason[i], kColonnes[i % 5], kRangees[i / 5], 1845, 1095);
         connect(Blason[i], &ImageBlason::mouseUp, this,
                 [this, i](int16_t b, int16_t s, float x, float y) { Blason_MouseUp(int16_t(i), b, s, x, y); });

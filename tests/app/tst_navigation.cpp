@@ -454,18 +454,6 @@ private slots:
         QVERIFY(win::Blasons.isCreated());
         QCOMPARE(win::Menu.loadCount(), menuLoads);
     }
-
-    void blasonsReturnsToTheRegionTutorial()
-    {
-        win::UnloadAll();
-        win::DidacReg.Show();
-        win::Blasons.Show();
-        QVERIFY(win::Blasons.windowIfLoaded()->closeBoxRemoved());
-        win::Blasons->Blason_MouseUp(0, 1, 0, 0, 0);
-        QVERIFY(!win::Blasons.isLoaded());
-        QVERIFY(win::DidacReg.isVisible());
-        QVERIFY(!win::Sommaire.isLoaded());
-    }
 };
 
 QTEST_MAIN(TestNavigation)

@@ -81,6 +81,8 @@ private slots:
         QCOMPARE(title->Image1->geometry(), QRect(104, 8, 529, 483));
         QCOMPARE(title->Image2->geometry(), QRect(24, 16, 65, 31));
         QCOMPARE(title->Image4->geometry(), QRect(616, 16, 65, 31));
+        for (const QLabel* image : {title->Image1, title->Image2, title->Image4})
+            QCOMPARE(image->pixmap().size(), image->size());  // stored at its shown size, never scaled
         QCOMPARE(title->Label1->text(), u"Geomira"_s);
         QCOMPARE(title->Label3->text(), u"Cliquez pour continuer ..."_s);
         QCOMPARE(title->windowTitle(), u"Geomira"_s);

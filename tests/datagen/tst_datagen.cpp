@@ -376,7 +376,8 @@ private slots:
     void gifScreensCoverTheirPictures()
     {
         for (const QString& path : {appDir_ + "/GeomiraDepV.gif", appDir_ + "/GeomiraRegV.gif",
-                                    storedDir_ + "/carte_departements.gif", storedDir_ + "/title.gif"}) {
+                                    storedDir_ + "/carte_departements.gif", storedDir_ + "/title.gif",
+                                    storedDir_ + "/list_background.gif"}) {
             const QByteArray gif = ReadAll(path);
             QVERIFY2(gif.startsWith("GIF89a"), qPrintable(path));
             const int screenW = qFromLittleEndian<quint16>(gif.constData() + 6);

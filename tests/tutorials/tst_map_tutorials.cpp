@@ -657,7 +657,7 @@ private slots:
         QTest::mouseClick(b->Blason[index], Qt::MouseButton(bouton));
         testkit::flushDeletes();
         QVERIFY(!win::Blasons.isLoaded());
-        QVERIFY(win::DidacReg.isVisible());
+        QVERIFY(win::DidacReg.isVisible() && !win::Sommaire.isLoaded());
         QCOMPARE(r->ComboD[0]->text(), numero);
         QCOMPARE(r->ComboD[1]->text(), NomRegion[index + 1]);
         QCOMPARE(r->Label2->text(), NomRegion[index + 1]);
@@ -680,9 +680,16 @@ private slots:
         QCOMPARE(win::DidacReg.ifLoaded()->ComboD[1]->text(), u"Alsace"_s);
     }
 
-    void coatsOfArmsAloneOnlyClose()
+    // Alone, without the folder's pictures: the coats of arms are the window's own; a choice only closes it.
+    void coatsOfArmsStandAlone()
     {
+        for (int n = 1; n <= 22; ++n)
+            fake->pictures.missing << ImageRegion(n);
         win::Blasons.Show();
+        for (const ImageBlason* blason : win::Blasons->Blason) {
+            const QImage image = blason->pixmap().toImage();
+            QVERIFY(!image.isNull() && image.pixel(0, 0) != image.pixel(image.rect().center()));  // not a plain box
+        }
         const int loads = win::DidacReg.loadCount();
         QTest::mouseClick(win::Blasons->Blason[4], Qt::LeftButton);
         QVERIFY(!win::Blasons.isLoaded());

@@ -1,5 +1,7 @@
 #include "Artwork.h"
 
+#include "GifWriter.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -68,6 +70,23 @@ QImage TitleMap(const LabelRaster& r, const RegionTable& regionOf)
         }
     }
     return image;
+}
+
+QImage ListBackground(const SvgMap& map)
+{
+    QImage image(kListBackgroundSize, kListBackgroundSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setTransform(FitCentred(map, image.size(), 12));
+        p.setPen(QPen(QColor(214, 224, 240), 0));
+        p.setBrush(QColor(236, 241, 249));
+        for (const Outline& outline : map.outlines)
+            for (const QPolygonF& ring : outline.rings)
+                p.drawPolygon(ring);
+    }
+    return ToPalette(image);
 }
 
 QImage SmallFlag(bool facingRight)

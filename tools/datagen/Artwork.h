@@ -21,6 +21,11 @@ QImage RegionsMap(const LabelRaster& raster);
 // The country in the régions' colours on white, for the title window.
 QImage TitleMap(const LabelRaster& raster, const RegionTable& regionOf);
 
+// The game list's background, 190 × 190, tiled behind the rows: the
+// départements in pale tints on white, faint enough to read the rows over it.
+inline constexpr int kListBackgroundSize = 190;
+QImage ListBackground(const SvgMap& map);
+
 // A small waving tricolour, 65 × 31, facing left or right.
 QImage SmallFlag(bool facingRight);
 // The sound button's loudspeaker, 32 × 32, with waves or crossed out.

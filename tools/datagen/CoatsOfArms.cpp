@@ -1,10 +1,10 @@
 #include "CoatsOfArms.h"
 
-#include <QHash>
+#include "GifWriter.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <climits>
 #include <string>
 #include <cmath>
 #include <functional>
@@ -546,47 +546,6 @@ void Draw(Arms& a, int region)
     default:
         throw std::runtime_error("arms: no région " + std::to_string(region));
     }
-}
-
-// A palette picture: exact when it has at most 256 colours, otherwise the
-// 256 most frequent ones, every other pixel taking the nearest of them.
-QImage ToPalette(const QImage& rgb)
-{
-    QHash<QRgb, int> count;
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            ++count[rgb.pixel(x, y) | 0xff000000u];
-    std::vector<std::pair<int, QRgb>> byCount;
-    for (auto it = count.begin(); it != count.end(); ++it)
-        byCount.emplace_back(-it.value(), it.key());
-    std::sort(byCount.begin(), byCount.end());
-    if (byCount.size() > 256)
-        byCount.resize(256);
-    QList<QRgb> table;
-    QHash<QRgb, uchar> index;
-    for (auto& [n, c] : byCount)
-        index.insert(c, uchar(table.size())), table << c;
-    QImage out(rgb.size(), QImage::Format_Indexed8);
-    out.setColorTable(table);
-    for (int y = 0; y < rgb.height(); ++y) {
-        uchar* line = out.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QRgb c = rgb.pixel(x, y) | 0xff000000u;
-            auto it = index.find(c);
-            if (it == index.end()) {
-                int best = 0, bestDist = INT_MAX;
-                for (int i = 0; i < table.size(); ++i) {
-                    const int dr = qRed(c) - qRed(table[i]), dg = qGreen(c) - qGreen(table[i]),
-                              db = qBlue(c) - qBlue(table[i]);
-                    if (dr * dr + dg * dg + db * db < bestDist)
-                        bestDist = dr * dr + dg * dg + db * db, best = i;
-                }
-                it = index.insert(c, uchar(best));
-            }
-            line[x] = it.value();
-        }
-    }
-    return out;
 }
 
 } // namespace

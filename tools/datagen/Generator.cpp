@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cmath>
 #include <stdexcept>
 
 namespace datagen {
@@ -60,10 +59,8 @@ RasterOptions QuizMapOptions(const SvgMap& map)
 
 RasterOptions TitleMapOptions(const SvgMap& map)
 {
-    QTransform t = FitToWidth(map, kTitleWidth, 2);
-    const double used = t.map(QPointF(0, map.viewBox.bottom())).y() + 2;
-    t = t * QTransform::fromTranslate(0, std::floor((kTitleHeight - used) / 2));
-    return {QSize(kTitleWidth, kTitleHeight), t, QRect(), 4};
+    const QSize size(kTitleWidth, kTitleHeight);
+    return {size, FitCentred(map, size, 2), QRect(), 4};
 }
 
 GeneratorReport Generate(const GeneratorPaths& paths)
@@ -122,6 +119,9 @@ GeneratorReport Generate(const GeneratorPaths& paths)
     WriteGif(TitleMap(title, regionOf), QDir(paths.storedDir).filePath("title.gif"));
     SaveImage(SmallFlag(false), QDir(paths.storedDir).filePath("small_left.jpg"), "JPG", 92);
     SaveImage(SmallFlag(true), QDir(paths.storedDir).filePath("small_right.jpg"), "JPG", 92);
+
+    // The game chooser's list background.
+    WriteGif(ListBackground(map), QDir(paths.storedDir).filePath("list_background.gif"));
 
     // Buttons and marks.
     SaveImage(Loudspeaker(true), QDir(paths.appDir).filePath("sonsok.bmp"), "BMP");

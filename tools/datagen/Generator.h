@@ -11,8 +11,9 @@ namespace datagen {
 inline constexpr int kMapWidth = 449;
 inline constexpr int kMapHeight = 483;
 inline const QRect kTitleLabelStrip(16, 464, 234, 34);  // x 16..249, y 464..497
-inline constexpr int kTitleWidth = 530;
-inline constexpr int kTitleHeight = 515;
+// The title picture, at the size of its box on the title window (7935 × 7245 twips).
+inline constexpr int kTitleWidth = 529;
+inline constexpr int kTitleHeight = 483;
 
 struct GeneratorPaths {
     QString svg;        // the départements map source

@@ -5,6 +5,10 @@
 
 namespace datagen {
 
+// The palette version of a colour picture: exact when it has at most 256 colours,
+// otherwise the 256 most frequent ones, every other pixel taking the nearest.
+QImage ToPalette(const QImage& rgb);
+
 // Writes a palette picture (Format_Indexed8, at most 256 colours) as a GIF89a
 // whose logical screen is the picture itself, so that no reader clips it.
 // Throws std::runtime_error on failure.

@@ -190,6 +190,18 @@ QTransform FitToWidth(const SvgMap& map, int width, int margin)
     return t;
 }
 
+QTransform FitCentred(const SvgMap& map, QSize size, int margin)
+{
+    const double scale = std::min((size.width() - 2.0 * margin) / map.viewBox.width(),
+                                  (size.height() - 2.0 * margin) / map.viewBox.height());
+    QTransform t;
+    t.translate(std::floor((size.width() - scale * map.viewBox.width()) / 2),
+                std::floor((size.height() - scale * map.viewBox.height()) / 2));
+    t.scale(scale, scale);
+    t.translate(-map.viewBox.x(), -map.viewBox.y());
+    return t;
+}
+
 std::array<int, 98> CountPieces(const LabelRaster& raster)
 {
     std::array<int, 98> count{};

@@ -59,6 +59,9 @@ LabelRaster Rasterise(const SvgMap& map, const RasterOptions& options, const Reg
 // The transform that fits the map's view box into a width of `width` pixels
 // with `margin` pixels on the left and right, at the top-left corner.
 QTransform FitToWidth(const SvgMap& map, int width, int margin);
+// The transform that fits the map's view box inside `size` less `margin`
+// pixels on every side, centred.
+QTransform FitCentred(const SvgMap& map, QSize size, int margin);
 
 // Number of 4-connected pieces of each département's clickable pixels (index 1..96).
 std::array<int, 98> CountPieces(const LabelRaster& raster);
