@@ -203,3 +203,13 @@ double ValeurFigure(const QString& figure)
 {
     return platform::Val(figure.left(figure.size() - 3));
 }
+
+QString ImageRegion(int r)
+{
+    static const char* const kImages[22] = {
+        "Alsace.gif",    "Aquitaine.gif", "Auvergne.gif", "Bourgogne.gif", "Bretagne.gif",  "Centre.gif",
+        "Champagne.gif", "Corse.gif",     "Franche.gif",  "Ile.gif",       "Languedoc.gif", "Limousin.gif",
+        "Lorraine.gif",  "Midi.gif",      "Nord.gif",     "BasseN.gif",    "HauteN.gif",    "PaysLoire.gif",
+        "Picardie.gif",  "Poitou.gif",    "Provence.gif", "Rhone.gif"};
+    return r >= 1 && r <= 22 ? QString::fromLatin1(kImages[r - 1]) : QString();
+}

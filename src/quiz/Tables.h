@@ -15,6 +15,10 @@ extern std::array<QString, 98> Pop99Dep;
 
 // Région tables, indexed 0..23, filled 1..22 in alphabetical order
 // ("Basse Normandie" 16, "Haute Normandie" 17).
+// File name of the picture of région r (1..22) in the application folder, its
+// coat of arms ("Alsace.gif".."Rhone.gif"); empty outside 1..22.
+QString ImageRegion(int r);
+
 extern std::array<QString, 24> NomRegion;
 extern std::array<QString, 24> PrefRegion;
 extern std::array<QString, 24> SuperfRegion;  // "41 309 km²"

@@ -1,5 +1,7 @@
 #include "tutorials/Blasons.h"
 
+#include "quiz/Tables.h"
+
 #include "app/Windows.h"
 #include "platform/CloseBox.h"
 #include "platform/Controls.h"

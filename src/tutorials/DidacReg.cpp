@@ -37,12 +37,6 @@ const MapPanel::Vues kVues = {
     'R',
 };
 
-const char16_t* const kImages[22] = {
-    u"Alsace.gif",    u"Aquitaine.gif", u"Auvergne.gif", u"Bourgogne.gif", u"Bretagne.gif",  u"Centre.gif",
-    u"Champagne.gif", u"Corse.gif",     u"Franche.gif",  u"Ile.gif",       u"Languedoc.gif", u"Limousin.gif",
-    u"Lorraine.gif",  u"Midi.gif",      u"Nord.gif",     u"BasseN.gif",    u"HauteN.gif",    u"PaysLoire.gif",
-    u"Picardie.gif",  u"Poitou.gif",    u"Provence.gif", u"Rhone.gif"};
-
 // Place of the capital dot of each région (left, top in the map, twips), for
 // a map without pixel files.
 const int kCapitales[22][2] = {
@@ -98,7 +92,6 @@ QPoint milieuDuDisque(QLabel* label)
 
 } // namespace
 
-QString ImageRegion(int r) { return estRegion(r) ? QString::fromUtf16(kImages[r - 1]) : QString(); }
 
 DidacReg::DidacReg() : MapPanel(kVues)
 {

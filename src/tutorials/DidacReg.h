@@ -16,10 +16,6 @@ class BottomStatusBar;
 class ClickLabel;
 } // namespace platform
 
-// File name of the picture of région r (1..22) in the application folder
-// ("Alsace.gif".."Rhone.gif"); empty outside 1..22.
-QString ImageRegion(int r);
-
 class DidacReg : public MapPanel {
     Q_OBJECT
 public:

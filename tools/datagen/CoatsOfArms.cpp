@@ -1,5 +1,7 @@
 #include "CoatsOfArms.h"
 
+#include "quiz/Tables.h"
+
 #include "GifWriter.h"
 
 #include <QPainter>
@@ -552,13 +554,10 @@ void Draw(Arms& a, int region)
 
 QString ArmsFileName(int region)
 {
-    static const char* const kNames[] = {"Alsace",   "Aquitaine", "Auvergne",  "Bourgogne", "Bretagne", "Centre",
-                                         "Champagne", "Corse",    "Franche",   "Ile",       "Languedoc", "Limousin",
-                                         "Lorraine", "Midi",      "Nord",      "BasseN",    "HauteN",   "PaysLoire",
-                                         "Picardie", "Poitou",    "Provence",  "Rhone"};
-    if (region < 1 || region > 22)
+    const QString name = ImageRegion(region);
+    if (name.isEmpty())
         throw std::runtime_error("arms: no région " + std::to_string(region));
-    return QString::fromLatin1(kNames[region - 1]) + QStringLiteral(".gif");
+    return name;
 }
 
 QImage CoatOfArms(int region)

@@ -620,15 +620,6 @@ void CarteDep::CorrigeJeux26a30()
 
 // ---------------------------------------------------------------- game 31
 
-namespace {
-// The coat-of-arms pictures, in région order.
-const char16_t* const kBlasons[22] = {
-    u"Alsace.gif", u"Aquitaine.gif", u"Auvergne.gif", u"Bourgogne.gif", u"Bretagne.gif", u"Centre.gif",
-    u"Champagne.gif", u"Corse.gif", u"Franche.gif", u"Ile.gif", u"Languedoc.gif", u"Limousin.gif", u"Lorraine.gif",
-    u"Midi.gif", u"Nord.gif", u"BasseN.gif", u"HauteN.gif", u"PaysLoire.gif", u"Picardie.gif", u"Poitou.gif",
-    u"Provence.gif", u"Rhone.gif"};
-} // namespace
-
 void CarteDep::PoseQuestionJeu31()
 {
     if (Jeu() != u"31"_s)
@@ -659,7 +650,7 @@ void CarteDep::PoseQuestionJeu31()
         return;
     const int T = int(Tirage);
     // A missing picture shows no coat of arms rather than the previous one.
-    const QImage blason = platform::LoadPicture(platform::appFile(QString::fromUtf16(kBlasons[T - 1])));
+    const QImage blason = platform::LoadPicture(platform::appFile(ImageRegion(T)));
     if (blason.isNull())
         Blason->clear();
     else
