@@ -22,21 +22,6 @@ const QString kTempsCorrect = u"Veuillez saisir un temps de réponse correct."_s
 const QString kTempsMinimum = u"Veuillez saisir le temps de réponse désiré (3 secondes minimum)."_s;
 const QString kNombre = u"Veuillez choisir le nombre de questions."_s;
 
-// The proposed seconds and the number of items of a game, from the rules of the catalogue.
-QString secondesAttendues(int g)
-{
-    if (g >= 27 && g <= 30)
-        return u"10"_s;
-    if (g == 2 || g == 3 || g == 4 || g == 7 || g == 12 || g == 13 || g == 20 || g == 23)
-        return u"15"_s;
-    if (g == 15 || g == 16)
-        return u"35"_s;
-    if (g == 17 || g == 18)
-        return u"60"_s;
-    return u"30"_s;
-}
-int itemsAttendus(int g) { return (g <= 12 || g == 27 || g == 28) ? 96 : 22; }
-
 QStringList itemsOf(const QComboBox* box)
 {
     QStringList items;
@@ -139,17 +124,6 @@ private slots:
         QCOMPARE(header->text(1), u"Information Donnée :"_s);
         QCOMPARE(header->text(2), u"Réponse Attendue :"_s);
         QCOMPARE(header->text(3), u"Aide :"_s);
-        for (int g = 1; g <= 31; ++g)
-            QCOMPARE(list->topLevelItem(g - 1)->text(0), QString::number(g));
-        auto row = [list](int g) {
-            const QTreeWidgetItem* item = list->topLevelItem(g - 1);
-            return QStringList{item->text(1), item->text(2), item->text(3)};
-        };
-        QCOMPARE(row(1), (QStringList{u"Numéro d'un département"_s, u"Nom du département"_s, u"Colorie le département"_s}));
-        QCOMPARE(row(5), (QStringList{u"Numéro d'un département"_s, u"Nom de la préfecture du département"_s,
-                                      u"Colorie département,donne son nom + liste des préfectures"_s}));
-        QCOMPARE(row(31), (QStringList{u"Blason d'une région"_s, u"Nom de la région"_s,
-                                       u"Colorie la région et propose la liste des régions"_s}));
 
         clickGame(17);
         menu->Tps[1]->click();
@@ -174,15 +148,85 @@ private slots:
         QVERIFY(list->header()->sectionPosition(3) + list->header()->sectionSize(3) <= list->viewport()->width());
     }
 
-    void eachGameProposesItsSecondsAndCounts_data()
+    // The catalogue: each game's row, the seconds it proposes and how many items it asks.
+    void eachGame_data()
     {
-        QTest::addColumn<int>("g");
-        for (int g = 1; g <= 31; ++g)
-            QTest::addRow("game %d", g) << g;
+        QTest::addColumn<QString>("information");
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<QString>("aide");
+        QTest::addColumn<int>("secondes");
+        QTest::addColumn<int>("items");
+        QTest::newRow("1") << u"Numéro d'un département"_s << u"Nom du département"_s
+            << u"Colorie le département"_s << 30 << 96;
+        QTest::newRow("2") << u"Nom d'un département"_s << u"Numéro du département"_s
+            << u"Colorie le département"_s << 15 << 96;
+        QTest::newRow("3") << u"Numéro d'un département"_s << u"Positionner le département sur la carte"_s
+            << u"Donne le nom du département"_s << 15 << 96;
+        QTest::newRow("4") << u"Nom d'un département"_s << u"Positionner le département sur la carte"_s
+            << u"Donne le numéro du département"_s << 15 << 96;
+        QTest::newRow("5") << u"Numéro d'un département"_s << u"Nom de la préfecture du département"_s
+            << u"Colorie département,donne son nom + liste des préfectures"_s << 30 << 96;
+        QTest::newRow("6") << u"Nom d'un département"_s << u"Nom de la préfecture du département"_s
+            << u"Colorie département, donne son n° + liste des préfectures"_s << 30 << 96;
+        QTest::newRow("7") << u"Colorie un département"_s << u"Numéro du département"_s
+            << u"Donne le nom du département"_s << 15 << 96;
+        QTest::newRow("8") << u"Colorie un département"_s << u"Nom du département"_s
+            << u"Donne le numéro du département"_s << 30 << 96;
+        QTest::newRow("9") << u"Colorie un département"_s << u"Nom de la préfecture du département"_s
+            << u"Numéro et nom du département + liste des préfectures"_s << 30 << 96;
+        QTest::newRow("10") << u"Nom de la préfecture départementale"_s << u"Nom du département"_s
+            << u"Colorie le département et donne son numéro"_s << 30 << 96;
+        QTest::newRow("11") << u"Nom de la préfecture départementale"_s << u"Numéro du département"_s
+            << u"Colorie le département et donne son nom"_s << 30 << 96;
+        QTest::newRow("12") << u"Nom de la préfecture départementale"_s << u"Positionner la préfecture dans le bon département"_s
+            << u"Donne le numéro du département"_s << 15 << 96;
+        QTest::newRow("13") << u"Nom d'une région"_s << u"Positionner la région sur la carte"_s
+            << u"Donne le numéro et le nom des départements"_s << 15 << 22;
+        QTest::newRow("14") << u"Colorie une région"_s << u"Nom de la région"_s
+            << u"Donne la liste des régions"_s << 30 << 22;
+        QTest::newRow("15") << u"Nom d'une région"_s << u"Numéro des départements"_s
+            << u"Colorie la région et donne le nom des départements"_s << 35 << 22;
+        QTest::newRow("16") << u"Colorie une région"_s << u"Numéro des départements"_s
+            << u"Donne le nom de la région et le nom des départements"_s << 35 << 22;
+        QTest::newRow("17") << u"Nom d'une région"_s << u"Nom des départements"_s
+            << u"Colorie la région et donne le numéro des départements"_s << 60 << 22;
+        QTest::newRow("18") << u"Colorie une région"_s << u"Nom des départements"_s
+            << u"Donne le nom de la région et le numéro des départements"_s << 60 << 22;
+        QTest::newRow("19") << u"Numéro des départements"_s << u"Nom de la région"_s
+            << u"Colorie la région + nom des départements + liste régions"_s << 30 << 22;
+        QTest::newRow("20") << u"Numéro des départements"_s << u"Positionner la région sur la carte"_s
+            << u"Donne le nom des départements"_s << 15 << 22;
+        QTest::newRow("21") << u"Nom des départements"_s << u"Nom de la région"_s
+            << u"Colorie la région + n° des départements + liste régions"_s << 30 << 22;
+        QTest::newRow("22") << u"Nom des départements"_s << u"Positionner la région sur la carte"_s
+            << u"Donne le numéro des départements"_s << 30 << 22;
+        QTest::newRow("23") << u"Nom de la préfecture régionale"_s << u"Positionner la préfecture dans la bonne région"_s
+            << u"Donne le nom de la région"_s << 15 << 22;
+        QTest::newRow("24") << u"Nom de la préfecture régionale"_s << u"Nom de la région"_s
+            << u"Colorie la région et donne la liste des régions"_s << 30 << 22;
+        QTest::newRow("25") << u"Nom de la région"_s << u"Nom de la préfecture régionale"_s
+            << u"Colorie la région et propose la liste des préfectures"_s << 30 << 22;
+        QTest::newRow("26") << u"Colorie une région"_s << u"Nom de la préfecture régionale"_s
+            << u"Donne la liste des préfectures de région"_s << 30 << 22;
+        QTest::newRow("27") << u"Nom d'un département"_s << u"Superficie du département"_s
+            << u"Colorie le département et donne son numéro"_s << 10 << 96;
+        QTest::newRow("28") << u"Nom d'un département"_s << u"Population du département"_s
+            << u"Colorie le département et donne son numéro"_s << 10 << 96;
+        QTest::newRow("29") << u"Nom d'une région"_s << u"Superficie de la région"_s
+            << u"Colorie la région"_s << 10 << 22;
+        QTest::newRow("30") << u"Nom d'une région"_s << u"Population de la région"_s
+            << u"Colorie la région"_s << 10 << 22;
+        QTest::newRow("31") << u"Blason d'une région"_s << u"Nom de la région"_s
+            << u"Colorie la région et propose la liste des régions"_s << 30 << 22;
     }
-    void eachGameProposesItsSecondsAndCounts()
+    void eachGame()
     {
-        QFETCH(int, g);
+        QFETCH(QString, information); QFETCH(QString, reponse); QFETCH(QString, aide);
+        QFETCH(int, secondes); QFETCH(int, items);
+        const int g = QString::fromLatin1(QTest::currentDataTag()).toInt();
+        const QTreeWidgetItem* item = menu->ListView1->topLevelItem(g - 1);
+        QCOMPARE(item->text(0), QString::number(g));
+        QCOMPARE((QStringList{item->text(1), item->text(2), item->text(3)}), (QStringList{information, reponse, aide}));
         clickGame(g);
         QCOMPARE(menu->Label4->text(), QString::number(g));
         QVERIFY(!menu->Limite->isHidden());
@@ -191,12 +235,11 @@ private slots:
         menu->Tps[1]->click();
         QVERIFY(!menu->Sec->isHidden());
         QVERIFY(!menu->Label2->isHidden());
-        QCOMPARE(menu->Sec->text(), secondesAttendues(g));
-        const int n = itemsAttendus(g);
-        QCOMPARE(itemsOf(menu->ListNbQ), numbers(n));
+        QCOMPARE(menu->Sec->text(), QString::number(secondes));
+        QCOMPARE(itemsOf(menu->ListNbQ), numbers(items));
         QCOMPARE(menu->ListNbQ->currentIndex(), -1);
-        QCOMPARE(menu->NbQuest[0]->text(), n == 96 ? u"Fixe (1 à 96)"_s : u"Fixe (1 à 22)"_s);
-        QCOMPARE(menu->NbQuest[1]->text(), n == 96 ? u"Toutes (96)"_s : u"Toutes (22)"_s);
+        QCOMPARE(menu->NbQuest[0]->text(), u"Fixe (1 à %1)"_s.arg(items));
+        QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (%1)"_s.arg(items));
     }
 
     void gameClickResetsTheGameState()
