@@ -258,7 +258,7 @@ private slots:
         if (window == 3)
             win::Didacticiel->Didac[2]->click();
         QWidget* shown = windows[window]->windowIfLoaded();
-        QCOMPARE(testkit::layoutFaults(shown), QStringList());
+        QCOMPARE(testkit::layoutFaults(shown), QString());
         QList<QPushButton*> help = shown->findChildren<QPushButton*>();
         help.removeIf([](QPushButton* b) { return !b->toolTip().startsWith(u"Aide"_s) && b->text() != u"Aide"_s; });
         QCOMPARE(help.size(), window == 0 || window == 4 ? 0 : 1);  // none on the title and the coats of arms
