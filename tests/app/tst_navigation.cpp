@@ -279,25 +279,26 @@ private slots:
                 text += flag ? u'1' : u'0';
             return text;
         };
-        // After each press: which of DEPARTEMENTS, SUPERFICIE..., "Des Régions", "Annule" are shown, which of
+        // After each press: which of DEPARTEMENTS, SUPERFICIE..., the two sub-choices, "Annule" are shown, which of
         // DEPARTEMENTS, SUPERFICIE..., "Des Départements", "Des Régions" are chosen, and the boxes so far.
         const struct {
             QAbstractButton* press;
             const char16_t *shown, *checked;
             int boxes;
         } steps[] = {
-            {c->Ok, u"1100", u"0000", 0},         // nothing chosen: nothing happens
-            {c->Didac[2], u"0111", u"0100", 0},   // the second level
-            {c->Ok, u"0111", u"0100", 1},         // no sub-choice: the message
-            {c->SupPop[1], u"0111", u"0001", 1},  // a sub-choice unselects the subject, still shown
-            {c->Didac[2], u"0111", u"0100", 1},   // the subject again drops the sub-choice
-            {c->Ok, u"0111", u"0100", 2},
-            {c->SupPop[0], u"0111", u"0010", 2},
-            {c->cancel, u"1100", u"1000", 2},     // "Annule": back to the first level, DEPARTEMENTS chosen
+            {c->Ok, u"11000", u"0000", 0},         // nothing chosen: nothing happens
+            {c->Didac[2], u"01111", u"0100", 0},   // the second level
+            {c->Ok, u"01111", u"0100", 1},         // no sub-choice: the message
+            {c->SupPop[1], u"01111", u"0001", 1},  // a sub-choice unselects the subject, still shown
+            {c->Didac[2], u"01111", u"0100", 1},   // the subject again drops the sub-choice
+            {c->Ok, u"01111", u"0100", 2},
+            {c->SupPop[0], u"01111", u"0010", 2},
+            {c->cancel, u"11000", u"1000", 2},     // "Annule": back to the first level, DEPARTEMENTS chosen
         };
         for (const auto& step : steps) {
             step.press->click();
-            QCOMPARE(bits({c->Didac[0]->isVisible(), c->Didac[2]->isVisible(), c->SupPop[1]->isVisible(), c->cancel->isVisible()}),
+            QCOMPARE(bits({c->Didac[0]->isVisible(), c->Didac[2]->isVisible(), c->SupPop[0]->isVisible(), c->SupPop[1]->isVisible(),
+                          c->cancel->isVisible()}),
                      QString::fromUtf16(step.shown));
             QCOMPARE(bits({c->Didac[0]->isChecked(), c->Didac[2]->isChecked(), c->SupPop[0]->isChecked(), c->SupPop[1]->isChecked()}),
                      QString::fromUtf16(step.checked));
