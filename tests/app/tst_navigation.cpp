@@ -1,51 +1,42 @@
-// The hub, the tutorial chooser and the way between the windows.
+// The hub, the tutorial chooser, the first launch and the way between the windows.
 #include "app/Didacticiel.h"
 #include "app/FirstLaunch.h"
 #include "app/Geomira.h"
 #include "app/Globals.h"
 #include "app/Menu.h"
 #include "app/Sommaire.h"
-#include "app/Windows.h"
-#include "platform/FileSystem.h"
-#include "quiz/CarteDep.h"
-#include "testkit/FakePlatform.h"
+#include "testkit/Layout.h"
 #include "testkit/Sandbox.h"
 #include "testkit/ZipBytes.h"
-#include "tutorials/Blasons.h"
-#include "tutorials/DidacDept.h"
-#include "tutorials/DidacPop.h"
-#include "tutorials/DidacPop2.h"
-#include "tutorials/DidacReg.h"
 
 #include <QDirIterator>
-#include <QTemporaryDir>
-#include <zip.h>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// Writes an archive of 13-byte entries with libzip, encrypted when asked.
+const QStringList kDonnees = {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s};
+const QString kAttente = u"1er lancement du logiciel [64] Veuillez patientez pendant la création des fichiers nécessaires au logiciel\r\n"_s;
+
+// An archive of 13-byte entries, encrypted when asked.
 void writeArchive(const QString& path, const QStringList& names, bool encrypted = false)
 {
-    static const char content[] = "0123456789012";
-    int error = 0;
-    zip_t* archive = zip_open(qPrintable(path), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    QVERIFY(archive);
-    for (const QString& name : names) {
-        zip_source_t* source = zip_source_buffer(archive, content, 13, 0);
-        const zip_int64_t index = zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE);
-        QVERIFY(index >= 0);
-        if (encrypted)
-            QCOMPARE(zip_file_set_encryption(archive, zip_uint64_t(index), ZIP_EM_AES_256, "secret"), 0);
-    }
-    QCOMPARE(zip_close(archive), 0);
+    QList<testkit::ZipEntry> entries;
+    for (const QString& name : names)
+        entries.append({name.toUtf8()});
+    testkit::writeZip(path, entries, {}, ZIP_CM_DEFLATE, encrypted ? "secret" : nullptr);
 }
 
-void touch(const QString& folder, const QString& name)
+void touch(const QString& folder, const QStringList& names)
 {
-    QFile file(QDir(folder).filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (const QString& name : names)
+        QVERIFY(QFile(QDir(folder).filePath(name)).open(QIODevice::WriteOnly));
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("/");
 }
 
 // Every file and folder below root with its content: what a refused unpacking must leave as it was.
@@ -54,11 +45,12 @@ QMap<QString, QByteArray> snapshot(const QString& root)
     QMap<QString, QByteArray> result;
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        QFile file(it.next());
-        result.insert(QDir(root).relativeFilePath(file.fileName()), file.open(QIODevice::ReadOnly) ? file.readAll() : "/");
+        const QString path = it.next();
+        result.insert(QDir(root).relativeFilePath(path), contents(path));
     }
     return result;
 }
+
 } // namespace
 
 class TestNavigation : public QObject {
@@ -66,27 +58,36 @@ class TestNavigation : public QObject {
 
     std::unique_ptr<testkit::Sandbox> sandbox;
     testkit::FakePlatform* fake = nullptr;
-    QTemporaryDir* folder = nullptr;
     QStringList unpacked;  // archives the fake unpacking was asked for
-    bool unpackSucceeds = true;
+
+    // The unpacking replaced by one that writes `written` into the folder and gives `reason` (empty: success).
+    void unpackingWrites(const QStringList& written, const QString& reason)
+    {
+        setDecompresseur([this, written, reason](const QString& archive, const QString& target) {
+            unpacked << archive;
+            touch(target, written);
+            return reason;
+        });
+    }
+
+    // The boxes shown, each as its title, its style and its text.
+    QStringList boxes() const
+    {
+        QStringList lines;
+        for (const testkit::ShownBox& box : fake->dialogs.boxes)
+            lines << u"%1 [%2] %3"_s.arg(box.title).arg(box.style).arg(box.prompt);
+        return lines;
+    }
 
 private slots:
     void init()
     {
         sandbox = std::make_unique<testkit::Sandbox>();
         fake = &sandbox->fake;
-        folder = &sandbox->folder;
         platform::FormInstanceBase::unloadJournal().clear();
-        for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
-            touch(folder->path(), QString::fromLatin1(name));
+        touch(sandbox->folder.path(), kDonnees);
         unpacked.clear();
-        unpackSucceeds = true;
-        setDecompresseur([this](const QString& archive, const QString& target) {
-            unpacked << archive;
-            if (unpackSucceeds)
-                touch(target, u"R10.dat"_s);
-            return unpackSucceeds ? QString() : u"La raison."_s;
-        });
+        unpackingWrites({u"R10.dat"_s}, QString());
         win::Geomira.Show();
         win::Geomira->Form_Click();
     }
@@ -115,16 +116,12 @@ private slots:
                  " - Un temps de réponse illimité\r\n - Un temps de réponse limité mais non fixé\r\n"
                  " - Choix du nombre de question\r\n - Test avec toutes les questions\r\n"_s);
         QCOMPARE(hub->Didac->text(), u"Cliquez ici"_s);
-        QCOMPARE(hub->Didac->toolTip(), u"Lance le didacticiel"_s);
-        QCOMPARE(hub->Play->toolTip(), u"Lance le jeu"_s);
-        QCOMPARE(hub->Horloge->toolTip(), u"Sons actif"_s);
-        QCOMPARE(hub->aide->toolTip(), u"Aide !"_s);
-        // Every text fits its label at the target screen size.
-        for (QLabel* label : {hub->LblDidacticiel, hub->LblJeu})
-            QVERIFY(label->heightForWidth(label->width()) <= label->height());
+        const QStringList tips{u"Lance le didacticiel"_s, u"Lance le jeu"_s, u"Sons actif"_s, u"Aide !"_s};
+        QCOMPARE((QStringList{hub->Didac->toolTip(), hub->Play->toolTip(), hub->Horloge->toolTip(), hub->aide->toolTip()}), tips);
         testkit::screenshot(hub, u"hub"_s);
     }
 
+    // On, off, on, and off again with the pictures missing: the switch and its tooltip still change.
     void soundSwitch()
     {
         Sommaire* hub = win::Sommaire.ifLoaded();
@@ -133,300 +130,227 @@ private slots:
         hautParleur.fill(QColor(240, 240, 240));
         hautParleur.setPixelColor(16, 16, Qt::red);
         QVERIFY(hautParleur.save(platform::appFile(u"sonsnon.bmp"_s), "BMP"));
-        hub->Horloge->click();
-        QCOMPARE(EtatSon, int16_t(1));
-        QCOMPARE(hub->Horloge->toolTip(), u"Sons inactif"_s);
-        QCOMPARE(fake->pictures.loaded, QStringList{platform::appFile(u"sonsnon.bmp"_s)});
-        // The picture's background colour is transparent: no square on the button.
-        const QImage icone = hub->Horloge->icon().pixmap(32).toImage();
-        QVERIFY(qAlpha(icone.pixel(0, 0)) == 0 && icone.pixelColor(16, 16) == QColor(Qt::red));
-        hub->Horloge->click();
-        QCOMPARE(EtatSon, int16_t(2));
-        QCOMPARE(hub->Horloge->toolTip(), u"Sons actif"_s);
-        QCOMPARE(fake->pictures.loaded.last(), platform::appFile(u"sonsok.bmp"_s));
-
-        // Missing pictures: the switch and its tooltip still change.
-        fake->pictures.missing = QStringList{u"sonsok.bmp"_s, u"sonsnon.bmp"_s};
-        hub->Horloge->click();
-        QCOMPARE(EtatSon, int16_t(1));
-        QCOMPARE(hub->Horloge->toolTip(), u"Sons inactif"_s);
-        QVERIFY(!hub->Horloge->icon().isNull());
-
-        // Back to the hub with the sound off: a fresh hub, sound on.
-        hub->Play->click();
-        win::Menu->Somm_Click();
-        Sommaire* fresh = win::Sommaire.ifLoaded();
-        QVERIFY(fresh && fresh->isVisible());
-        QCOMPARE(EtatSon, int16_t(2));
-        QCOMPARE(fresh->Horloge->toolTip(), u"Sons actif"_s);
-        QCOMPARE(win::Sommaire.loadCount() >= 2, true);
+        for (int press = 1; press <= 3; ++press) {
+            if (press == 3)
+                fake->pictures.missing = QStringList{u"sonsok.bmp"_s, u"sonsnon.bmp"_s};
+            hub->Horloge->click();
+            QCOMPARE(EtatSon, int16_t(press % 2 ? 1 : 2));
+            QCOMPARE(hub->Horloge->toolTip(), press % 2 ? u"Sons inactif"_s : u"Sons actif"_s);
+            QCOMPARE(fake->pictures.loaded.last(), platform::appFile(press % 2 ? u"sonsnon.bmp"_s : u"sonsok.bmp"_s));
+            QVERIFY(!hub->Horloge->icon().isNull());
+            if (press == 1) {
+                // The picture's background colour is transparent: no square on the button.
+                const QImage icone = hub->Horloge->icon().pixmap(32).toImage();
+                QVERIFY(qAlpha(icone.pixel(0, 0)) == 0 && icone.pixelColor(16, 16) == QColor(Qt::red));
+            }
+        }
+        QCOMPARE(fake->pictures.loaded.size(), 3);
     }
 
-    void dataPresentOpensTheChooserAtOnce()
+    // With the data present the next window opens at once; with a file missing, the hint and the
+    // hourglass come first, then the archive is unpacked, replacing what was there.
+    void firstLaunchSucceeds_data()
     {
-        win::CarteDep.Load();
-        win::Sommaire->Play->click();
-        QVERIFY(fake->dialogs.boxes.isEmpty());
-        QVERIFY(fake->screen.pointerHistory.isEmpty());
-        QVERIFY(unpacked.isEmpty());
-        QVERIFY(!win::Sommaire.isVisible());
-        QVERIFY(win::Sommaire.isLoaded());
-        QVERIFY(!win::CarteDep.isLoaded());
-        QVERIFY(win::Menu.isVisible());
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<bool>("real");  // the archive component, not a stand-in
+        QTest::newRow("data present") << QString() << false;
+        QTest::newRow("a file missing") << u"R10.dat"_s << false;
+        QTest::newRow("the real archive") << u"F150.dat"_s << true;
     }
-
-    void missingFileUnpacksTheArchiveFirst()
+    void firstLaunchSucceeds()
     {
-        QFile::remove(platform::appFile(u"R10.dat"_s));
+        QFETCH(QString, missing);
+        QFETCH(bool, real);
+        if (real) {
+            setDecompresseur(nullptr);
+            writeArchive(platform::appFile(u"Geomira.zip"_s), kDonnees + QStringList{u"D1.dat"_s});
+        }
+        if (!missing.isEmpty())
+            QFile::remove(platform::appFile(missing));
         fake->dialogs.onBox = [this](const testkit::ShownBox&) { QVERIFY(unpacked.isEmpty()); };
-        win::Sommaire->Didac->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 1);
-        QCOMPARE(fake->dialogs.boxes[0].prompt, u"Veuillez patientez pendant la création des fichiers nécessaires au logiciel\r\n"_s);
-        QCOMPARE(fake->dialogs.boxes[0].title, u"1er lancement du logiciel"_s);
-        QCOMPARE(fake->dialogs.boxes[0].style, 64);
-        QCOMPARE(unpacked, QStringList{platform::appFile(u"Geomira.zip"_s)});
-        QCOMPARE(fake->screen.pointerHistory, (QList<int>{platform::vbHourglass, platform::vbDefault}));
-        QVERIFY(win::Didacticiel.isVisible());
-    }
-
-    void failedUnpackingStaysOnTheHub()
-    {
-        QFile::remove(platform::appFile(u"D50.dat"_s));
-        unpackSucceeds = false;
-        win::Sommaire->Play->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QCOMPARE(fake->dialogs.boxes[1].style, 16);
-        QCOMPARE(fake->dialogs.boxes[1].prompt, u"Les données du logiciel n'ont pas pu être installées.\r\nLa raison.\r\n\r\n"
-                                                "L'archive a été cherchée ici :\r\n"_s
-                                                    + QDir::toNativeSeparators(platform::appFile(u"Geomira.zip"_s)));
-        QCOMPARE(fake->screen.current, int(platform::vbDefault));
-        QVERIFY(win::Sommaire.isVisible());
-        QVERIFY(!win::Menu.isLoaded());
-
-        // A failure after the three files were written: the next press unpacks again.
-        setDecompresseur([this](const QString& archive, const QString& target) {
-            unpacked << archive;
-            for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
-                touch(target, QString::fromLatin1(name));
-            return u"La raison."_s;
-        });
-        fake->dialogs.boxes.clear();
-        win::Sommaire->Play->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QVERIFY(!DonneesPresentes());
-        fake->dialogs.boxes.clear();
-        win::Sommaire->Play->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QVERIFY(!win::Menu.isLoaded());
-        setDecompresseur([this](const QString& archive, const QString& target) {
-            unpacked << archive;
-            touch(target, u"R10.dat"_s);
-            return QString();
-        });
-        touch(folder->path(), u"F150.dat"_s);
-
-        // Reported success that leaves a file missing is a failure too.
-        unpackSucceeds = true;
-        fake->dialogs.boxes.clear();
-        win::Sommaire->Play->click();  // writes R10 only; D50 still missing
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"\r\nL'archive ne contient pas toutes les données du logiciel.\r\n"_s));
-        QVERIFY(!win::Menu.isLoaded());
-    }
-
-    void firstLaunchWithTheRealArchive()
-    {
-        setDecompresseur(nullptr);  // the archive component
-        for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
-            QFile::remove(platform::appFile(QString::fromLatin1(name)));
-
-        // No archive at all: the player is told where it was looked for; the hub stays.
-        win::Sommaire->Play->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QCOMPARE(fake->dialogs.boxes[1].style, 16);
-        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"\r\nL'archive est introuvable.\r\n"_s));
-        QVERIFY(!win::Menu.isLoaded());
-        QCOMPARE(fake->screen.current, int(platform::vbDefault));
-
-        writeArchive(platform::appFile(u"Geomira.zip"_s), {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s, u"D1.dat"_s});
-        touch(folder->path(), u"D50.dat"_s);  // an existing file is replaced
-
-        fake->dialogs.boxes.clear();
-        win::Sommaire->Play->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 1);
+        win::CarteDep.Load();
+        const bool play = missing != u"R10.dat"_s;
+        (play ? win::Sommaire->Play : win::Sommaire->Didac)->click();
+        QCOMPARE(boxes(), missing.isEmpty() ? QStringList() : QStringList{kAttente});
+        QCOMPARE(fake->screen.pointerHistory, (missing.isEmpty() ? QList<int>() : QList<int>{platform::vbHourglass, platform::vbDefault}));
+        QCOMPARE(unpacked, missing.isEmpty() || real ? QStringList() : QStringList{platform::appFile(u"Geomira.zip"_s)});
         QVERIFY(DonneesPresentes());
-        QFile unpacked(platform::appFile(u"D1.dat"_s));
-        QVERIFY(unpacked.open(QIODevice::ReadOnly));
-        QCOMPARE(unpacked.readAll(), QByteArray("0123456789012"));
-        QFile replaced(platform::appFile(u"D50.dat"_s));
-        QVERIFY(replaced.open(QIODevice::ReadOnly));
-        QCOMPARE(replaced.size(), 13);
-        QVERIFY(win::Menu.isVisible());
+        QCOMPARE(contents(platform::appFile(u"D50.dat"_s)), real ? QByteArray("0123456789012") : QByteArray());
+        QCOMPARE(contents(platform::appFile(u"D1.dat"_s)), real ? QByteArray("0123456789012") : QByteArray("/"));
+        QVERIFY(!win::Sommaire.isVisible() && win::Sommaire.isLoaded() && !win::CarteDep.isLoaded());
+        QVERIFY(play ? win::Menu.isVisible() : win::Didacticiel.isVisible());
     }
 
-    void brokenArchivesKeepTheHub_data()
+    // A failed first launch, twice: each press asks again, says why, and leaves the hub and the files as they were.
+    void failedFirstLaunchKeepsTheHub_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("names");  // in the archive, or written by the unpacking replaced
         QTest::addColumn<QString>("reason");
-        const QStringList data = {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s};
         const QString damaged = u"L'archive est endommagée ou illisible."_s;
         const QString tooBig = u"L'archive est trop volumineuse."_s;
-        QStringList many = data;  // 5001 pixel files
+        const QString refused = u"L'archive contient un fichier refusé : "_s;
+        QStringList many = kDonnees;  // 5001 pixel files
         for (int n = 1000; n < 5998; ++n)
             many << u"F%1.dat"_s.arg(n);
-        QTest::newRow("truncated") << u"truncated"_s << data << damaged;
-        QTest::newRow("corrupt") << u"corrupt"_s << data << damaged;
-        const QString refused = u"L'archive contient un fichier refusé : "_s;
-        QTest::newRow("malicious") << QString() << data + QStringList{u"../evil.dat"_s, u"..\\evil2.dat"_s} << refused + u"../evil.dat"_s;
-        QTest::newRow("program files") << QString() << data + QStringList{u"Geomira"_s, u"help/Geomira.chm"_s, u"Message.wav"_s,
-                                                                          u"Geomira.zip"_s} << refused + u"Geomira"_s;
-        QTest::newRow("encrypted") << u"encrypted"_s << data << u"L'archive est protégée par un mot de passe."_s;
-        QTest::newRow("declared bomb") << u"bomb"_s << data << tooBig;
+        QTest::newRow("unpacking fails") << u"unpacker"_s << QStringList() << u"La raison."_s;
+        QTest::newRow("fails having written all") << u"unpacker"_s << kDonnees << u"La raison."_s;
+        QTest::newRow("succeeds, data missing") << u"unpacker"_s << QStringList{u"R10.dat"_s}
+                                                << u"L'archive ne contient pas toutes les données du logiciel."_s;
+        QTest::newRow("no archive") << u"none"_s << QStringList() << u"L'archive est introuvable."_s;
+        QTest::newRow("truncated") << u"truncated"_s << kDonnees << damaged;
+        QTest::newRow("corrupt") << u"corrupt"_s << kDonnees << damaged;
+        QTest::newRow("malicious") << QString() << kDonnees + QStringList{u"../evil.dat"_s, u"..\\evil2.dat"_s} << refused + u"../evil.dat"_s;
+        QTest::newRow("program files") << QString() << kDonnees + QStringList{u"Geomira"_s, u"help/Geomira.chm"_s, u"Message.wav"_s,
+                                                                             u"Geomira.zip"_s} << refused + u"Geomira"_s;
+        QTest::newRow("encrypted") << u"encrypted"_s << kDonnees << u"L'archive est protégée par un mot de passe."_s;
+        QTest::newRow("declared bomb") << u"bomb"_s << kDonnees << tooBig;
         QTest::newRow("too many entries") << QString() << many << tooBig;
-        QTest::newRow("folder in the way") << u"folder"_s << data << u"Un dossier porte le nom d'un fichier de données : D50.dat"_s;
+        QTest::newRow("folder in the way") << u"folder"_s << kDonnees << u"Un dossier porte le nom d'un fichier de données : D50.dat"_s;
     }
-    void brokenArchivesKeepTheHub()
+    void failedFirstLaunchKeepsTheHub()
     {
         QFETCH(QString, kind);
         QFETCH(QStringList, names);
         QFETCH(QString, reason);
-        setDecompresseur(nullptr);
+        if (kind == u"unpacker"_s)
+            unpackingWrites(names, reason.startsWith(u"La raison"_s) ? reason : QString());
+        else
+            setDecompresseur(nullptr);
         QFile::remove(platform::appFile(u"F150.dat"_s));
-        QDir(folder->path()).mkdir(u"app"_s);
-        platform::setAppPath(QDir(folder->path()).filePath(u"app"_s));
-        touch(platform::appPath(), u"Geomira"_s);
+        QDir(sandbox->folder.path()).mkdir(u"app"_s);
+        platform::setAppPath(QDir(sandbox->folder.path()).filePath(u"app"_s));
+        touch(platform::appPath(), {u"Geomira"_s});
         const QString archivePath = platform::appFile(u"Geomira.zip"_s);
-        writeArchive(archivePath, names, kind == u"encrypted"_s);
+        if (kind != u"unpacker"_s && kind != u"none"_s)
+            writeArchive(archivePath, names, kind == u"encrypted"_s);
         if (kind == u"bomb"_s)
             QVERIFY(testkit::declareSize(archivePath, 1u << 30));
         if (kind == u"folder"_s)
             QDir(platform::appPath()).mkdir(u"D50.dat"_s);
-        QFile file(archivePath);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (kind == u"truncated"_s)
-            file.resize(file.size() / 2);
-        else if (kind == u"corrupt"_s)
-            file.write(QByteArray(64, 'x'));
-        file.close();
-        const auto before = snapshot(folder->path());
+        if (QFile file(archivePath); kind == u"truncated"_s || kind == u"corrupt"_s)
+            QVERIFY(file.open(QIODevice::ReadWrite) && (kind == u"corrupt"_s ? file.write(QByteArray(64, 'x')) : file.resize(file.size() / 2)));
+        const auto before = snapshot(sandbox->folder.path());
 
-        win::Sommaire->Didac->click();
-        // No password asked: the hint, then one failure box saying why.
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QCOMPARE(fake->dialogs.boxes[1].style, 16);
-        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u".\r\n"_s + reason + u"\r\n\r\n"_s));
-        QVERIFY(win::Sommaire.isVisible());
-        QVERIFY(!win::Didacticiel.isLoaded());
-        QCOMPARE(fake->screen.current, int(platform::vbDefault));
-        // Nothing written or replaced, in the application folder or beside it.
-        QCOMPARE(snapshot(folder->path()), before);
+        for (QPushButton* button : {win::Sommaire->Play, win::Sommaire->Didac}) {
+            fake->dialogs.boxes.clear();
+            button->click();
+            // No password asked: the hint, then one failure box saying why.
+            QCOMPARE(boxes(), (QStringList{kAttente, u"1er lancement du logiciel [16] Les données du logiciel n'ont pas pu être installées.\r\n"_s
+                                                         + reason + u"\r\n\r\nL'archive a été cherchée ici :\r\n"_s
+                                                         + QDir::toNativeSeparators(archivePath)}));
+            QVERIFY(win::Sommaire.isVisible());
+            QVERIFY(!win::Menu.isLoaded() && !win::Didacticiel.isLoaded());
+            QCOMPARE(fake->screen.current, int(platform::vbDefault));
+            // Nothing written or replaced, in the application folder or beside it.
+            QCOMPARE(snapshot(sandbox->folder.path()), before);
+        }
+        QCOMPARE(unpacked.size(), kind == u"unpacker"_s ? 2 : 0);
     }
 
-    void helpButtonOpensTheHelpFile()
+    // As each window opens, every text fits its control and no control leaves its window; its help
+    // button, when it has one, opens the help file of the application folder, owned by that window.
+    void windowsLayoutAndHelp_data()
     {
-        win::Sommaire->aide->click();
+        QTest::addColumn<int>("window");
+        int window = 0;
+        for (const char* name : {"title", "hub", "tutorial chooser", "its second level", "coats of arms", "game chooser",
+                                 "report", "statistics, départements", "statistics, régions"})
+            QTest::newRow(name) << window++;
+    }
+    void windowsLayoutAndHelp()
+    {
+        QFETCH(int, window);
+        platform::FormInstanceBase* windows[] = {&win::Geomira, &win::Sommaire, &win::Didacticiel, &win::Didacticiel, &win::Blasons,
+                                                 &win::Menu, &win::Rapport, &win::DidacPop, &win::DidacPop2};
+        windows[window]->Show();
+        if (window == 3)
+            win::Didacticiel->Didac[2]->click();
+        QWidget* shown = windows[window]->windowIfLoaded();
+        QCOMPARE(testkit::layoutFaults(shown), QString());
+        QList<QPushButton*> help = shown->findChildren<QPushButton*>();
+        help.removeIf([](QPushButton* b) { return !b->toolTip().startsWith(u"Aide"_s) && b->text() != u"Aide"_s; });
+        QCOMPARE(help.size(), window == 0 || window == 4 ? 0 : 1);  // none on the title and the coats of arms
+        if (help.isEmpty())
+            return;
+        help.front()->click();
         QCOMPARE(fake->help.paths, QStringList{platform::appFile(u"help/Geomira.chm"_s)});
-        QCOMPARE(fake->help.owners.front(), win::Sommaire.ifLoaded());
+        QCOMPARE(fake->help.owners, QList<QWidget*>{shown});
     }
 
     void chooserLevels()
     {
         win::Sommaire->Didac->click();
-        Didacticiel* chooser = win::Didacticiel.ifLoaded();
-        QVERIFY(chooser);
-        QVERIFY(chooser->cancel->isHidden());
-        QVERIFY(chooser->SupPop[0]->isHidden());
-        for (auto* option : chooser->Didac)
-            QVERIFY(!option->isChecked());
-
-        // A fresh chooser: "C'est parti" at once does nothing.
-        chooser->Ok->click();
-        QVERIFY(fake->dialogs.boxes.isEmpty());
-        QVERIFY(win::Didacticiel.isVisible());
-
-        // Second level without a sub-choice: the message, nothing opens.
-        chooser->Didac[2]->click();
-        QVERIFY(!chooser->cancel->isHidden());
-        QVERIFY(chooser->Didac[0]->isHidden());
-        QVERIFY(!chooser->SupPop[1]->isHidden());
-        chooser->Ok->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 1);
-        QCOMPARE(fake->dialogs.boxes[0].prompt, u"Veuillez choisir entre départements et régions"_s);
-        QCOMPARE(fake->dialogs.boxes[0].title, u"Erreur de saisie"_s);
-        QCOMPARE(fake->dialogs.boxes[0].style, 48);
-        QVERIFY(win::Didacticiel.isVisible());
-
-        // A sub-choice unselects the subject, which stays shown; choosing the subject again drops the sub-choice.
-        chooser->SupPop[1]->click();
-        QVERIFY(!chooser->Didac[2]->isChecked());
-        QVERIFY(chooser->Didac[2]->isVisible());
-        QVERIFY(chooser->cancel->isVisible());
-        chooser->Didac[2]->click();
-        QVERIFY(!chooser->SupPop[1]->isChecked());
-        chooser->Ok->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-
-        // "Annule": back to the first level with DEPARTEMENTS selected.
-        chooser->SupPop[0]->click();
-        chooser->cancel->click();
-        QVERIFY(chooser->Didac[0]->isChecked());
-        QVERIFY(!chooser->SupPop[0]->isChecked());
-        QVERIFY(chooser->cancel->isHidden());
-        QVERIFY(chooser->SupPop[0]->isHidden());
-        chooser->Ok->click();
-        QVERIFY(!win::Didacticiel.isLoaded());
-        QVERIFY(win::DidacDept.isVisible());
-        QVERIFY(!win::Sommaire.isLoaded());
-        QVERIFY(!win::Geomira.isLoaded());
-    }
-
-    void eachTutorialOpensAndReturnsToAFreshHub_data()
-    {
-        QTest::addColumn<int>("subject");
-        QTest::addColumn<int>("sub");
-        QTest::newRow("DidacDept") << 0 << -1;
-        QTest::newRow("DidacReg") << 1 << -1;
-        QTest::newRow("DidacPop") << 2 << 0;
-        QTest::newRow("DidacPop2") << 2 << 1;
-    }
-    void eachTutorialOpensAndReturnsToAFreshHub()
-    {
-        QFETCH(int, subject);
-        QFETCH(int, sub);
-        platform::FormInstanceBase* instances[] = {&win::DidacDept, &win::DidacReg, &win::DidacPop, &win::DidacPop2};
-        platform::FormInstanceBase& tutorial = *instances[sub < 0 ? subject : 2 + sub];
-        const int hubLoads = win::Sommaire.loadCount();
-        win::Sommaire->Didac->click();
-        Didacticiel* chooser = win::Didacticiel.ifLoaded();
-        chooser->Didac[subject]->click();
-        if (sub >= 0)
-            chooser->SupPop[sub]->click();
-        chooser->Ok->click();
-        QVERIFY(tutorial.isVisible());
-        for (auto* other : platform::FormInstanceBase::all()) {
-            if (other != &tutorial && other->className() != u"Didacticiel"_s)
-                QVERIFY2(!other->isLoaded(), qPrintable(other->className()));
+        Didacticiel* c = win::Didacticiel.ifLoaded();
+        const auto bits = [](std::initializer_list<bool> flags) {
+            QString text;
+            for (bool flag : flags)
+                text += flag ? u'1' : u'0';
+            return text;
+        };
+        // After each press: which of DEPARTEMENTS, SUPERFICIE..., the two sub-choices, "Annule" are shown, which of
+        // DEPARTEMENTS, SUPERFICIE..., "Des Départements", "Des Régions" are chosen, and the boxes so far.
+        const struct {
+            QAbstractButton* press;
+            const char16_t *shown, *checked;
+            int boxes;
+        } steps[] = {
+            {c->Ok, u"11000", u"0000", 0},         // nothing chosen: nothing happens
+            {c->Didac[2], u"01111", u"0100", 0},   // the second level
+            {c->Ok, u"01111", u"0100", 1},         // no sub-choice: the message
+            {c->SupPop[1], u"01111", u"0001", 1},  // a sub-choice unselects the subject, still shown
+            {c->Didac[2], u"01111", u"0100", 1},   // the subject again drops the sub-choice
+            {c->Ok, u"01111", u"0100", 2},
+            {c->SupPop[0], u"01111", u"0010", 2},
+            {c->cancel, u"11000", u"1000", 2},     // "Annule": back to the first level, DEPARTEMENTS chosen
+        };
+        for (const auto& step : steps) {
+            step.press->click();
+            QCOMPARE(bits({c->Didac[0]->isVisible(), c->Didac[2]->isVisible(), c->SupPop[0]->isVisible(), c->SupPop[1]->isVisible(),
+                          c->cancel->isVisible()}),
+                     QString::fromUtf16(step.shown));
+            QCOMPARE(bits({c->Didac[0]->isChecked(), c->Didac[2]->isChecked(), c->SupPop[0]->isChecked(), c->SupPop[1]->isChecked()}),
+                     QString::fromUtf16(step.checked));
+            QCOMPARE(fake->dialogs.boxes.size(), step.boxes);
         }
-        auto* window = tutorial.windowIfLoaded();
-        QVERIFY(window->closeBoxRemoved());
-        window->close();
-        QVERIFY(tutorial.isLoaded());  // no close box: the request is ignored
-        QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
-        QVERIFY(!buttons.isEmpty());
-        buttons.front()->click();
-        QVERIFY(!tutorial.isLoaded());
+        QCOMPARE(boxes(), QStringList(2, u"Erreur de saisie [48] Veuillez choisir entre départements et régions"_s));
+        c->Ok->click();
+        QVERIFY(!win::Didacticiel.isLoaded() && !win::Sommaire.isLoaded() && !win::Geomira.isLoaded());
+        QVERIFY(win::DidacDept.isVisible());
+    }
+
+    // The chooser opens each tutorial alone; the tutorial's first button, or the chooser's or the
+    // game chooser's "Sommaire", shows a fresh hub with the sound on.
+    void eachWindowReturnsToAFreshHub_data()
+    {
+        QTest::addColumn<int>("route");
+        int route = 0;
+        for (const char* name : {"DidacDept", "DidacReg", "DidacPop", "DidacPop2", "tutorial chooser", "game chooser"})
+            QTest::newRow(name) << route++;
+    }
+    void eachWindowReturnsToAFreshHub()
+    {
+        QFETCH(int, route);
+        platform::FormInstanceBase* ends[] = {&win::DidacDept, &win::DidacReg, &win::DidacPop, &win::DidacPop2, &win::Didacticiel, &win::Menu};
+        platform::FormInstanceBase& shown = *ends[route];
+        win::Sommaire->Horloge->click();  // sound off
+        const int hubLoads = win::Sommaire.loadCount();
+        (route == 5 ? win::Sommaire->Play : win::Sommaire->Didac)->click();
+        if (route < 4) {
+            win::Didacticiel->Didac[std::min(route, 2)]->click();
+            if (route >= 2)
+                win::Didacticiel->SupPop[route - 2]->click();
+            win::Didacticiel->Ok->click();
+            for (auto* other : platform::FormInstanceBase::all())
+                QVERIFY2(other == &shown || !other->isLoaded(), qPrintable(other->className()));
+            shown.windowIfLoaded()->close();
+            QVERIFY(shown.isLoaded());  // no close box: the request is ignored
+        }
+        QVERIFY(shown.isVisible());
+        (route == 4 ? win::Didacticiel->Back : route == 5 ? win::Menu->Somm : shown.windowIfLoaded()->findChildren<QPushButton*>().front())->click();
+        QVERIFY(!shown.isLoaded());
         QVERIFY(win::Sommaire.isVisible());
         QCOMPARE(win::Sommaire.loadCount(), hubLoads + 1);
-    }
-
-    void chooserBackShowsAFreshHub()
-    {
-        win::Sommaire->Horloge->click();
-        win::Sommaire->Didac->click();
-        win::Didacticiel->Back->click();
-        QVERIFY(!win::Didacticiel.isLoaded());
-        QVERIFY(win::Sommaire.isVisible());
         QCOMPARE(EtatSon, int16_t(2));
     }
 
@@ -437,10 +361,8 @@ private slots:
         win::Sommaire->Play->click();
         QVERIFY(win::Geomira.isLoaded());  // hidden since the title click
         win::Menu->close();
-        for (auto* instance : platform::FormInstanceBase::all())
-            QVERIFY2(!instance->isLoaded(), qPrintable(instance->className()));
-        QCOMPARE(platform::FormInstanceBase::unloadJournal(),
-                 (QStringList{u"Geomira"_s, u"Menu"_s, u"Sommaire"_s}));
+        QVERIFY(!platform::FormInstanceBase::anyLoaded());
+        QCOMPARE(platform::FormInstanceBase::unloadJournal(), (QStringList{u"Geomira"_s, u"Menu"_s, u"Sommaire"_s}));
         QCoreApplication::processEvents();
         QCOMPARE(ended, 1);
         platform::setLastWindowUnloadedHandler(nullptr);

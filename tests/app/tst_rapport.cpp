@@ -4,17 +4,13 @@
 #include "app/Rapport.h"
 #include "app/Sommaire.h"
 #include "app/Windows.h"
-#include "platform/FileSystem.h"
-#include "platform/Fonts.h"
 #include "platform/Printer.h"
-#include "platform/Screen.h"
-#include "testkit/FakePlatform.h"
+#include "testkit/Layout.h"
 #include "testkit/Sandbox.h"
 
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
@@ -26,12 +22,21 @@ constexpr int32_t kRouge = 255;
 constexpr int32_t kBleu = 0xFF0000;
 constexpr int32_t kNoir = 0;
 
-struct Ligne {
-    QString text;
-    bool bold, italic, underline;
-    int size;
-    QColor colour;
-};
+// A line as the reader sees it: its text, then bold, italic, underlined, its size and colour, over the
+// whole line, its empty block included.
+QString vue(const QTextBlock& block)
+{
+    QList<QTextCharFormat> formats{block.charFormat()};
+    for (const QTextLayout::FormatRange& range : block.textFormats())
+        formats << range.format;
+    QStringList styles;
+    for (const QTextCharFormat& f : formats)
+        styles << u"%1%2%3 %4 %5"_s.arg(f.fontWeight() == QFont::Bold ? u"G"_s : u"-"_s, f.fontItalic() ? u"I"_s : u"-"_s,
+                                        f.fontUnderline() ? u"S"_s : u"-"_s, QString::number(f.fontPointSize()),
+                                        f.foreground().color().name());
+    styles.removeDuplicates();
+    return block.text() + u" | "_s + styles.join(u" / "_s);
+}
 
 // A report as a game writes it: heading, errors, dated closing line.
 void ecritRapport(QTextEdit* box)
@@ -62,7 +67,6 @@ class TestRapport : public QObject {
 
     std::unique_ptr<testkit::Sandbox> sandbox;
     testkit::FakePlatform* fake = nullptr;
-    QTemporaryDir* folder = nullptr;
 
     Rapport* showReport(const QString& jeu)
     {
@@ -73,20 +77,22 @@ class TestRapport : public QObject {
         win::Rapport.Show();
         return win::Rapport.ifLoaded();
     }
+    // The boxes shown, each as its title, its style and its text.
+    QStringList boxes() const
+    {
+        QStringList lines;
+        for (const testkit::ShownBox& box : fake->dialogs.boxes)
+            lines << u"%1 [%2] %3"_s.arg(box.title).arg(box.style).arg(box.prompt);
+        return lines;
+    }
 
 private slots:
-    void initTestCase() { platform::installFontSubstitutions(); }
-
     void init()
     {
         sandbox = std::make_unique<testkit::Sandbox>();
         fake = &sandbox->fake;
-        folder = &sandbox->folder;
     }
-    void cleanup()
-    {
-        sandbox.reset();
-    }
+    void cleanup() { sandbox.reset(); }
 
     void linesKeepTheirFormat()
     {
@@ -95,32 +101,14 @@ private slots:
         AjouteLigne(&box, u"penché"_s, false, true, false, 9, 0x00FF00);
         AjouteLigne(&box, QString(), false, false, false, 10, kBleu);
         AjouteLigne(&box, u"gras seul"_s, true, false, false, 8, 0x336699);
-        const QList<Ligne> attendu = {
-            {u"Titre"_s, true, false, true, 12, QColor(255, 0, 0)},
-            {u"penché"_s, false, true, false, 9, QColor(0, 255, 0)},
-            {QString(), false, false, false, 10, QColor(0, 0, 255)},
-            {u"gras seul"_s, true, false, false, 8, QColor(0x99, 0x66, 0x33)},  // red in the low byte
-        };
-        QCOMPARE(box.toPlainText(), u"Titre\npenché\n\ngras seul\n"_s);
-        QTextBlock block = box.document()->firstBlock();
-        for (const Ligne& ligne : attendu) {
-            QCOMPARE(block.text(), ligne.text);
-            QList<QTextCharFormat> formats{block.charFormat()};
-            for (const QTextLayout::FormatRange& range : block.textFormats())
-                formats << range.format;
-            for (const QTextCharFormat& f : formats) {
-                QCOMPARE(f.fontWeight() == QFont::Bold, ligne.bold);
-                QCOMPARE(f.fontItalic(), ligne.italic);
-                QCOMPARE(f.fontUnderline(), ligne.underline);
-                QCOMPARE(f.fontPointSize(), double(ligne.size));
-                QCOMPARE(f.foreground().color(), ligne.colour);
-            }
-            block = block.next();
-        }
+        QStringList lignes;
+        for (QTextBlock block = box.document()->firstBlock(); block.isValid(); block = block.next())
+            lignes << vue(block);
+        QCOMPARE(lignes, (QStringList{u"Titre | G-S 12 #ff0000"_s, u"penché | -I- 9 #00ff00"_s, u" | --- 10 #0000ff"_s,
+                                      u"gras seul | G-- 8 #996633"_s /* red in the low byte */, u" | G-- 8 #996633"_s}));
         // The insertion point ends after the last line, with nothing selected.
-        QVERIFY(!box.textCursor().hasSelection());
+        QVERIFY(!box.textCursor().hasSelection() && box.textCursor().block().text().isEmpty());
         QCOMPARE(box.textCursor().position(), box.document()->characterCount() - 1);
-        QCOMPARE(box.textCursor().block().text(), QString());
 
         // A player's selection does not make the next line land inside the text.
         QTextCursor selection(box.document());
@@ -132,91 +120,66 @@ private slots:
         QVERIFY(!box.textCursor().hasSelection());
     }
 
+    // The games whose errors list départements get the wide report; a report opened without the game
+    // chooser is narrow. Every text fits its control, and no control leaves the window.
     void widthByGame_data()
     {
         QTest::addColumn<QString>("jeu");
         QTest::addColumn<bool>("large");
         for (const char* g : {"15", "17", "19", "21"})
             QTest::newRow(g) << QString::fromLatin1(g) << true;
-        for (const char* g : {"1", "2", "16", "25", "30"})
+        for (const char* g : {"1", "2", "16", "25", "30", "no game chooser"})
             QTest::newRow(g) << QString::fromLatin1(g) << false;
     }
     void widthByGame()
     {
         QFETCH(QString, jeu);
         QFETCH(bool, large);
-        Rapport* report = showReport(jeu);
+        Rapport* report = jeu.size() > 2 ? (win::Rapport.Show(), win::Rapport.ifLoaded()) : showReport(jeu);
+        QCOMPARE(win::Menu.isLoaded(), jeu.size() <= 2);
         QVERIFY(report->closeBoxRemoved());
-        QCOMPARE(report->width(), tw(large ? 11910 : 7300));
+        QCOMPARE(report->size(), QSize(tw(large ? 11910 : 7300), tw(6135)));
         QCOMPARE(report->RichTextBox1->width(), tw(large ? 11655 : 7035));
         QCOMPARE(report->Fermer->x(), tw(large ? 10800 : 6060));
-        QCOMPARE(report->height(), tw(6135));
-        // Every button stays inside the window.
-        for (QPushButton* button : {report->Imprime, report->aide, report->Fermer})
-            QVERIFY(report->rect().contains(button->geometry()));
+        QCOMPARE(testkit::layoutFaults(report), QString());
         testkit::screenshot(report, u"rapport_"_s + jeu);
     }
 
-    void reportAloneIsNarrowAndLeavesTheChooserUnloaded()
+    // Each button asks first, and "Non" leaves everything as it was; "Fermer" then shows a fresh hub,
+    // "Imprimer" prints the report, or only the text the player selected.
+    void confirmations_data()
     {
-        win::Rapport.Load();
-        QVERIFY(!win::Menu.isLoaded());
-        QCOMPARE(win::Rapport->width(), tw(7300));
+        QTest::addColumn<bool>("fermer");
+        QTest::newRow("Fermer") << true;
+        QTest::newRow("Imprimer") << false;
     }
-
-    void closing()
+    void confirmations()
     {
+        QFETCH(bool, fermer);
         Rapport* report = showReport(u"1"_s);
+        QPushButton* bouton = fermer ? report->Fermer : report->Imprime;
         fake->dialogs.answers = {platform::vbNo};
-        report->Fermer->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 1);
-        QCOMPARE(fake->dialogs.boxes[0].prompt, u"Confirmez vous la fermeture de cette page ?"_s);
-        QCOMPARE(fake->dialogs.boxes[0].title, u"Fermeture demandée"_s);
-        QCOMPARE(fake->dialogs.boxes[0].style, 36);
-        QVERIFY(report->isVisible());
-        QVERIFY(win::Menu.isLoaded());
-
+        bouton->click();
+        QCOMPARE(boxes(), QStringList{fermer ? u"Fermeture demandée [36] Confirmez vous la fermeture de cette page ?"_s
+                                             : u"Impression demandée [36] Confirmez vous l'impression de cette page ?"_s});
+        QVERIFY(report->isVisible() && win::Menu.isLoaded() && fake->printer.printed.isEmpty());
         const int hubLoads = win::Sommaire.loadCount();
-        report->Fermer->click();
-        QVERIFY(!win::Rapport.isLoaded());
-        QVERIFY(!win::Menu.isLoaded());
-        QVERIFY(win::Sommaire.isVisible());
-        QCOMPARE(win::Sommaire.loadCount(), hubLoads + 1);
-    }
-
-    void eachGameStartsAnEmptyReport()
-    {
-        for (const char* name : {"F150.dat", "D50.dat", "R10.dat"}) {
-            QFile file(folder->filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        showReport(u"1"_s)->Fermer->click();
-        QVERIFY(!win::Rapport.isLoaded());
-        // The next game: chosen on a fresh chooser, its report starts empty.
-        win::Sommaire->Play->click();
-        QVERIFY(win::Menu.isVisible());
-        QCOMPARE(win::Rapport->RichTextBox1->toPlainText(), QString());
-        AjouteLigne(win::Rapport->RichTextBox1, u"Correction de vos erreurs pour ce jeu n° 2 :"_s, true, false, true, 12, kRouge);
-        QCOMPARE(win::Rapport->RichTextBox1->toPlainText(), u"Correction de vos erreurs pour ce jeu n° 2 :\n"_s);
-    }
-
-    void printing()
-    {
-        Rapport* report = showReport(u"1"_s);
-        fake->dialogs.answers = {platform::vbNo};
-        report->Imprime->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 1);
-        QCOMPARE(fake->dialogs.boxes[0].prompt, u"Confirmez vous l'impression de cette page ?"_s);
-        QCOMPARE(fake->dialogs.boxes[0].title, u"Impression demandée"_s);
-        QCOMPARE(fake->dialogs.boxes[0].style, 36);
-        QVERIFY(fake->printer.printed.isEmpty());
-
-        report->Imprime->click();
+        bouton->click();
         QCOMPARE(fake->dialogs.boxes.size(), 2);
+        if (fermer) {
+            QVERIFY(!win::Rapport.isLoaded() && !win::Menu.isLoaded());
+            QVERIFY(win::Sommaire.isVisible());
+            QCOMPARE(win::Sommaire.loadCount(), hubLoads + 1);
+            // The next game, chosen on a fresh chooser, starts an empty report.
+            for (const char* name : {"F150.dat", "D50.dat", "R10.dat"})
+                QVERIFY(QFile(sandbox->folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
+            win::Sommaire->Play->click();
+            QVERIFY(win::Menu.isVisible());
+            QCOMPARE(win::Rapport->RichTextBox1->toPlainText(), QString());
+            return;
+        }
         QCOMPARE(fake->printer.printed, QStringList{report->RichTextBox1->toPlainText()});
         QVERIFY(report->isVisible());
-
-        // Only the selected text when the player selected some.
         QTextCursor cursor = report->RichTextBox1->document()->find(u"Le n° 59"_s);
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         report->RichTextBox1->setTextCursor(cursor);
@@ -227,7 +190,7 @@ private slots:
     void printedPageKeepsTextsAndColours()
     {
         Rapport* report = showReport(u"17"_s);
-        const QString pdf = folder->filePath(u"rapport.pdf"_s);
+        const QString pdf = sandbox->folder.filePath(u"rapport.pdf"_s);
         fake->printer.pdfPath = pdf;
         report->Imprime->click();
         QCOMPARE(fake->dialogs.boxes.size(), 1);  // the confirmation only
@@ -239,7 +202,7 @@ private slots:
         QVERIFY(text.indexOf(u"Correction"_s) < text.indexOf(u"Le n° 59"_s));
 
         // Red heading, blue errors, black closing line on the page.
-        const QImage page = renderPdf(pdf, folder->path());
+        const QImage page = renderPdf(pdf, sandbox->folder.path());
         QVERIFY(!page.isNull());
         if (const QString shots = qEnvironmentVariable("GEOMIRA_SCREENSHOTS"); !shots.isEmpty())
             page.save(QDir(shots).filePath(u"rapport_imprime.png"_s));
@@ -251,9 +214,7 @@ private slots:
                 blue += c.blue() > 180 && c.red() < 90 && c.green() < 90;
                 black += c.red() < 100 && c.green() < 100 && c.blue() < 100;
             }
-        QVERIFY(red > 20);
-        QVERIFY(blue > 20);
-        QVERIFY(black > 20);
+        QCOMPARE((QList<bool>{red > 20, blue > 20, black > 20}), QList<bool>(3, true));
 
         // The heading is printed larger and in bold.
         QProcess fonts;
@@ -267,11 +228,10 @@ private slots:
         QTextEdit box;
         for (int i = 1; i <= 150; ++i)
             AjouteLigne(&box, u"Erreur n° %1"_s.arg(i), false, false, false, 10, kBleu);
-        const QString pdf = folder->filePath(u"long.pdf"_s);
+        const QString pdf = sandbox->folder.filePath(u"long.pdf"_s);
         platform::PdfPrinter printer(pdf);
         QString error;
-        QVERIFY(printer.print(*box.document(), &error));
-        QVERIFY(error.isEmpty());
+        QVERIFY(printer.print(*box.document(), &error) && error.isEmpty());
         // Every line once, none lost or cut at a page break.
         const QString text = testkit::pdfText(pdf);
         for (int i = 1; i <= 150; ++i)
@@ -279,37 +239,28 @@ private slots:
         QVERIFY(text.count(QChar(u'\f')) >= 2);  // form feeds between the pages
     }
 
+    // A print that fails says why, after the confirmation, and the report stays.
+    void failedPrintingIsReported_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("message");
+        const QString aucune = u"Aucune imprimante n'est disponible sur cet ordinateur.\r\nRien n'a été imprimé."_s;
+        QTest::newRow("no printer") << u"fake"_s << aucune;
+        QTest::newRow("cannot be written") << u"absent/rapport.pdf"_s << u"Le fichier « %1 » ne peut pas être écrit.\r\nRien n'a été imprimé."_s;
+        QTest::newRow("this machine, without printer") << u"real"_s << aucune;
+    }
     void failedPrintingIsReported()
     {
-        Rapport* report = showReport(u"1"_s);
-        fake->printer.available = false;
-        report->Imprime->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QCOMPARE(fake->dialogs.boxes[1].style, 48);
-        QVERIFY(fake->dialogs.boxes[1].prompt.contains(u"imprimante"_s));
-        QVERIFY(report->isVisible());
-
-        // A print that cannot be written.
-        fake->printer.available = true;
-        fake->printer.pdfPath = folder->filePath(u"absent/rapport.pdf"_s);
-        report->Imprime->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 4);
-        QCOMPARE(fake->dialogs.boxes[3].style, 48);
-        QVERIFY(fake->dialogs.boxes[3].prompt.contains(u"Rien n'a été imprimé."_s));
-        QVERIFY(report->isVisible());
-    }
-
-    void machineWithoutPrinter()
-    {
-        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QFETCH(QString, cas);
+        QFETCH(QString, message);
+        if (cas == u"real"_s && !QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("this machine has a printer: the real one is not used by the tests");
         Rapport* report = showReport(u"1"_s);
-        platform::ScopedSeam<platform::Printer> realPrinter(nullptr);
+        fake->printer.available = cas != u"fake"_s;
+        fake->printer.pdfPath = cas.endsWith(u".pdf"_s) ? sandbox->folder.filePath(cas) : QString();
+        platform::ScopedSeam<platform::Printer> realPrinter(cas == u"real"_s ? nullptr : &fake->printer);
         report->Imprime->click();
-        QCOMPARE(fake->dialogs.boxes.size(), 2);
-        QCOMPARE(fake->dialogs.boxes[1].style, 48);
-        QCOMPARE(fake->dialogs.boxes[1].prompt,
-                 u"Aucune imprimante n'est disponible sur cet ordinateur.\r\nRien n'a été imprimé."_s);
+        QCOMPARE(boxes().value(1), u"Impression impossible [48] "_s + message.arg(fake->printer.pdfPath));
         QVERIFY(report->isVisible());
     }
 };

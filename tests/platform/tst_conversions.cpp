@@ -26,35 +26,53 @@ private slots:
         QVERIFY(std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"));
     }
 
-    void numberToText_data()
+    // Each conversion, worked out in the table, against the text the program must show.
+    void conversions_data()
     {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << 640.0 << u" 640"_s;
-        QTest::newRow("zero") << 0.0 << u" 0"_s;
-        QTest::newRow("negative") << -3.0 << u"-3"_s;
-        QTest::newRow("below one: no leading zero") << 0.5 << u" .5"_s;
-        QTest::newRow("negative below one") << -0.25 << u"-.25"_s;
-        QTest::newRow("no trailing zeros") << 66.5 << u" 66.5"_s;
-        QTest::newRow("score percentage") << 66.67 << u" 66.67"_s;
-        QTest::newRow("single precision: 7 digits") << 1.0 / 3.0 << u" .3333333"_s;
-        QTest::newRow("single precision rounding") << 200.0 / 3.0 << u" 66.66666"_s;
-        QTest::newRow("seven digit whole") << 1234567.0 << u" 1234567"_s;
-        QTest::newRow("too many digits goes scientific") << 12345678.0 << u" 1.234568E+07"_s;
-        QTest::newRow("tiny goes scientific") << 0.00000001 << u" 1E-08"_s;
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, const QString& actual, const QString& expected) {
+            QTest::newRow(name) << actual << expected;
+        };
+        row("whole", Str(640.0), u" 640"_s);
+        row("zero", Str(0.0), u" 0"_s);
+        row("negative", Str(-3.0), u"-3"_s);
+        row("below one: no leading zero", Str(0.5), u" .5"_s);
+        row("negative below one", Str(-0.25), u"-.25"_s);
+        row("no trailing zeros", Str(66.5), u" 66.5"_s);
+        row("score percentage", Str(66.67), u" 66.67"_s);
+        row("single precision: 7 digits", Str(1.0 / 3.0), u" .3333333"_s);
+        row("single precision rounding", Str(200.0 / 3.0), u" 66.66666"_s);
+        row("seven digit whole", Str(1234567.0), u" 1234567"_s);
+        row("too many digits goes scientific", Str(12345678.0), u" 1.234568E+07"_s);
+        row("tiny goes scientific", Str(0.00000001), u" 1E-08"_s);
+        row("integers keep every digit", Str(56615155LL), u" 56615155"_s);
+        row("negative int", Str(-7), u"-7"_s);
+        row("double precision", StrDouble(56615155.0), u" 56615155"_s);
+        const auto number = [](double value) { return QString::number(value); };
+        row("half to even, down", number(CInt(2.5)), u"2"_s);
+        row("half to even, up", number(CInt(3.5)), u"4"_s);
+        row("half to even, negative", number(CInt(-2.5)), u"-2"_s);
+        row("below half", number(CInt(2.4999)), u"2"_s);
+        row("whole stays", number(CInt(31.0)), u"31"_s);
+        row("two decimals", number(Round(200.0 / 3.0, 2)), u"66.67"_s);
+        row("decimal half to even, down", number(Round(0.125, 2)), u"0.12"_s);
+        row("decimal half to even, up", number(Round(0.135, 2)), u"0.14"_s);
+        row("Int rounds down", number(Int(-0.5)), u"-1"_s);
+        row("accents kept", UCase(u"Ardèche"_s), u"ARDÈCHE"_s);
+        row("circumflex", UCase(u"Côte d'Or"_s), u"CÔTE D'OR"_s);
+        row("every accent", UCase(u"Saint-Lô éàùïç"_s), u"SAINT-LÔ ÉÀÙÏÇ"_s);
+        row("length kept", number(UCase(u"ß"_s).size()), u"1"_s);
+        row("grouped, padded", GroupedNumber(105, 6), u"   105"_s);
+        row("grouped thousands", GroupedNumber(10000, 6), u"10 000"_s);
+        row("grouped millions", GroupedNumber(10660554, 10), u"10 660 554"_s);
+        row("grouped, no width", GroupedNumber(999), u"999"_s);
     }
-    void numberToText()
+    void conversions()
     {
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(Str(value), text);
-    }
-
-    void integersKeepEveryDigit()
-    {
-        QCOMPARE(Str(56615155LL), u" 56615155"_s);
-        QCOMPARE(Str(-7), u"-7"_s);
-        QCOMPARE(StrDouble(56615155.0), u" 56615155"_s);
+        QFETCH(QString, actual);
+        QFETCH(QString, expected);
+        QCOMPARE(actual, expected);
     }
 
     void textToNumber_data()
@@ -82,13 +100,8 @@ private slots:
         QCOMPARE(Val(text), value);
     }
 
-    void roundingHalfToEven()
+    void integersThatDoNotFit()
     {
-        QCOMPARE(CInt(2.5), int16_t(2));
-        QCOMPARE(CInt(3.5), int16_t(4));
-        QCOMPARE(CInt(-2.5), int16_t(-2));
-        QCOMPARE(CInt(2.4999), int16_t(2));
-        QCOMPARE(CInt(31.0), int16_t(31));
         bool ok = true;
         QCOMPARE(CInt(32767.4, &ok), int16_t(32767));
         QVERIFY(ok);
@@ -96,26 +109,6 @@ private slots:
         QVERIFY(!ok);
         CLng(40000.0, &ok);
         QVERIFY(ok);
-        QCOMPARE(Round(200.0 / 3.0, 2), 66.67);
-        QCOMPARE(Round(0.125, 2), 0.12);
-        QCOMPARE(Round(0.135, 2), 0.14);
-        QCOMPARE(Int(-0.5), -1.0);
-    }
-
-    void upperCaseKeepsAccentsAndLength()
-    {
-        QCOMPARE(UCase(u"Ardèche"_s), u"ARDÈCHE"_s);
-        QCOMPARE(UCase(u"Côte d'Or"_s), u"CÔTE D'OR"_s);
-        QCOMPARE(UCase(u"Saint-Lô éàùïç"_s), u"SAINT-LÔ ÉÀÙÏÇ"_s);
-        QCOMPARE(UCase(u"ß"_s).size(), 1);
-    }
-
-    void groupedNumbers()
-    {
-        QCOMPARE(GroupedNumber(105, 6), u"   105"_s);
-        QCOMPARE(GroupedNumber(10000, 6), u"10 000"_s);
-        QCOMPARE(GroupedNumber(10660554, 10), u"10 660 554"_s);
-        QCOMPARE(GroupedNumber(999), u"999"_s);
     }
 
     void crypteKeyPositions()
@@ -125,13 +118,9 @@ private slots:
         // A one-character key combines every character with it.
         QCOMPARE(Crypte(QByteArray("A"), QByteArray("\x01\x02\x03")), QByteArray("@CB"));
         // A 6-character key on 13 characters: positions 2,3,4,5,6,1,2,3,4,5,6,1,2.
-        const QByteArray key("ABCDEF");
-        const QByteArray zeros(13, '\0');
-        QCOMPARE(Crypte(key, zeros), QByteArray("BCDEFABCDEFAB"));
+        QCOMPARE(Crypte(QByteArray("ABCDEF"), QByteArray(13, '\0')), QByteArray("BCDEFABCDEFAB"));
         // A character equal to its key character gives code 0, which stays.
-        const QByteArray result = Crypte(key, QByteArray("B"));
-        QCOMPARE(result.size(), 1);
-        QCOMPARE(result[0], '\0');
+        QCOMPARE(Crypte(QByteArray("ABCDEF"), QByteArray("B")), QByteArray(1, '\0'));
         QCOMPARE(PosCar, 2);  // the loop counter is kept after the call
     }
 

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
 using platform::FormInstance;
 using platform::FormInstanceBase;
 
@@ -70,41 +71,29 @@ private slots:
         FormInstanceBase::unloadJournal().clear();
     }
 
-    void referenceCreatesWithoutLoading()
+    // A reference creates the instance only; touching a control loads the window once, hidden; shown, it
+    // opens modeless in the middle of the screen; unloaded, it comes back fresh at the next touch.
+    void lifeCycle()
     {
         Beta.Hide();
-        QVERIFY(Beta.isCreated());
-        QVERIFY(!Beta.isLoaded());
+        QVERIFY(Beta.isCreated() && !Beta.isLoaded());
         Beta.Unload();  // not loaded: nothing runs
-        QVERIFY(g_events.isEmpty());
-        QVERIFY(FormInstanceBase::unloadJournal().isEmpty());
-    }
-
-    void touchingAControlLoadsOnce()
-    {
+        QVERIFY(g_events.isEmpty() && FormInstanceBase::unloadJournal().isEmpty());
         const int before = Beta.loadCount();
-        Beta->label->setText(QStringLiteral("changed"));
-        QVERIFY(Beta.isLoaded());
-        QVERIFY(!Beta.isVisible());
-        Beta->label->text();
+        Beta->label->setText(u"changed"_s);
+        QVERIFY(Beta.isLoaded() && !Beta.isVisible());
+        QCOMPARE(Beta->label->text(), u"changed"_s);
         QCOMPARE(Beta.loadCount(), before + 1);
-        QCOMPARE(g_events, QStringList{QStringLiteral("load:Beta")});
-        QCOMPARE(Beta->label->text(), QStringLiteral("changed"));
-    }
-
-    void unloadedWindowComesBackFresh()
-    {
+        QCOMPARE(g_events, QStringList{u"load:Beta"_s});
         Beta->resize(300, 200);
         Beta.Show();
         QVERIFY(Beta.isVisible());
         QCOMPARE(Beta->windowModality(), Qt::NonModal);
-        // Opened in the middle of the screen, not where the window manager puts it.
         QVERIFY((Beta->geometry().center() - Beta->screen()->availableGeometry().center()).manhattanLength() < 8);
-        Beta->label->setText(QStringLiteral("changed"));
         Beta.Unload();
         QVERIFY(!Beta.isLoaded());
-        QCOMPARE(Beta->label->text(), QStringLiteral("fresh"));
-        QCOMPARE(g_events.count(QStringLiteral("load:Beta")), 2);
+        QCOMPARE(Beta->label->text(), u"fresh"_s);
+        QCOMPARE(g_events.count(u"load:Beta"_s), 2);
         QVERIFY(!Beta.isVisible());  // a control access loads but does not show
     }
 
@@ -117,45 +106,34 @@ private slots:
         Beta.Load();
         // Delta is never used: the unload-all creates it but does not load it.
         Gamma.Unload();  // the program closes one main window
-        QCOMPARE(FormInstanceBase::unloadJournal(),
-                 (QStringList{QStringLiteral("Beta"), QStringLiteral("Alpha"), QStringLiteral("Gamma"),
-                              QStringLiteral("Epsilon")}));
-        QCOMPARE(g_events.filter(QStringLiteral("query:")),
-                 (QStringList{QStringLiteral("query:Gamma"), QStringLiteral("query:Alpha"), QStringLiteral("query:Epsilon")}));
-        QVERIFY(!FormInstanceBase::anyLoaded());
-        QVERIFY(Delta.isCreated());
+        QCOMPARE(FormInstanceBase::unloadJournal(), (QStringList{u"Beta"_s, u"Alpha"_s, u"Gamma"_s, u"Epsilon"_s}));
+        QCOMPARE(g_events.filter(u"query:"_s), (QStringList{u"query:Gamma"_s, u"query:Alpha"_s, u"query:Epsilon"_s}));
+        QVERIFY(!FormInstanceBase::anyLoaded() && Delta.isCreated());
         QCOMPARE(Delta.loadCount(), 0);
     }
 
-    void userCloseOfMainWindowUnloadsAll()
+    // The user's close of a main window unloads every window; a window without close box ignores it.
+    void closeRequests()
     {
         Alpha.Show();
         Beta.Show();
-        Alpha->close();
-        QVERIFY(!Alpha.isLoaded());
-        QVERIFY(!Beta.isLoaded());
-    }
-
-    void removedCloseBoxIgnoresCloseRequests()
-    {
-        Beta.Show();
         platform::SupprimeFermeture(Beta.window(), true);
         QVERIFY(!(Beta->windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(Beta->isVisible());
         Beta->close();
-        QVERIFY(Beta.isLoaded());
-        QVERIFY(Beta->isVisible());
+        QVERIFY(Beta.isLoaded() && Beta->isVisible());
         platform::SupprimeFermeture(Beta.window(), false);
         QVERIFY(Beta->windowFlags() & Qt::WindowCloseButtonHint);
         Beta->close();
-        QVERIFY(!Beta.isLoaded());
+        QVERIFY(!Beta.isLoaded() && Alpha.isLoaded());
+        Beta.Show();
+        Alpha->close();
+        QVERIFY(!Alpha.isLoaded() && !Beta.isLoaded());
     }
 
     void timersStopWithTheirWindow()
     {
-        QTimer* timer = Delta->timer;
-        QVERIFY(timer->isActive());
-        QPointer<QTimer> guard(timer);
+        QPointer<QTimer> guard(Delta->timer);
+        QVERIFY(guard->isActive());
         Delta.Unload();
         QVERIFY(guard.isNull() || !guard->isActive());
         testkit::flushDeletes();

@@ -15,8 +15,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Presses the button with the given text of the next modal box, recording every button text.
-void pressLater(const QString& text, QStringList* seen, QString* title = nullptr, QMessageBox::Icon* icon = nullptr)
+// Presses the button with the given text of the next modal box, after recording its title, icon and
+// buttons (sorted: their order is the desktop's).
+void pressLater(const QString& text, QString* title, QMessageBox::Icon* icon, QStringList* seen)
 {
     QTimer::singleShot(0, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -25,16 +26,15 @@ void pressLater(const QString& text, QStringList* seen, QString* title = nullptr
         QFont bold = box->font();
         bold.setBold(true);
         QVERIFY(box->width() > QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 80);
-        if (title)
-            *title = box->windowTitle();
-        if (icon)
-            *icon = box->icon();
+        *title = box->windowTitle();
+        *icon = box->icon();
         QAbstractButton* target = nullptr;
         for (QAbstractButton* button : box->buttons()) {
             seen->append(button->text());
             if (button->text() == text)
                 target = button;
         }
+        seen->sort();
         QVERIFY(target);
         target->click();
     });
@@ -44,42 +44,40 @@ void pressLater(const QString& text, QStringList* seen, QString* title = nullptr
 class TestServices : public QObject {
     Q_OBJECT
 private slots:
+    void messageBoxesSpeakFrenchAndReturnThePressedButton_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("title");  // given; the box shows the program's name without one
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("icon");
+        const QStringList ouiNon{u"Non"_s, u"Oui"_s}, ok{u"OK"_s};
+        QTest::newRow("question") << 36 << u"Abandon ?"_s << u"Non"_s << int(platform::vbNo) << ouiNon << int(QMessageBox::Question);
+        QTest::newRow("yes") << int(platform::vbYesNo) << QString() << u"Oui"_s << int(platform::vbYes) << ouiNon << int(QMessageBox::NoIcon);
+        QTest::newRow("critical") << 16 << u"Problème de Résolution"_s << u"OK"_s << int(platform::vbOK) << ok << int(QMessageBox::Critical);
+        QTest::newRow("exclamation") << 48 << QString() << u"OK"_s << int(platform::vbOK) << ok << int(QMessageBox::Warning);
+        QTest::newRow("information") << 64 << QString() << u"OK"_s << int(platform::vbOK) << ok << int(QMessageBox::Information);
+        QTest::newRow("plain") << 0 << QString() << u"OK"_s << int(platform::vbOK) << ok << int(QMessageBox::NoIcon);
+        QTest::newRow("cancel") << int(platform::vbYesNoCancel) << QString() << u"Annuler"_s << int(platform::vbCancel)
+                                << QStringList{u"Annuler"_s, u"Non"_s, u"Oui"_s} << int(QMessageBox::NoIcon);
+    }
     void messageBoxesSpeakFrenchAndReturnThePressedButton()
     {
+        QFETCH(int, style);
+        QFETCH(QString, title);
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        QFETCH(QStringList, buttons);
+        QFETCH(int, icon);
+        QString shownTitle;
+        QMessageBox::Icon shownIcon{};
         QStringList seen;
-        QString title;
-        QMessageBox::Icon icon{};
-        pressLater(u"Non"_s, &seen, &title, &icon);
-        QCOMPARE(platform::MsgBox(u"Abandonner ?"_s, 36, u"Abandon ?"_s), int(platform::vbNo));
-        seen.sort();
-        QCOMPARE(seen, (QStringList{u"Non"_s, u"Oui"_s}));
-        QCOMPARE(title, u"Abandon ?"_s);
-        QCOMPARE(icon, QMessageBox::Question);
-
-        seen.clear();
-        pressLater(u"Oui"_s, &seen);
-        QCOMPARE(platform::MsgBox(u"?"_s, platform::vbYesNo), int(platform::vbYes));
-
-        seen.clear();
-        pressLater(u"OK"_s, &seen, &title, &icon);
-        QCOMPARE(platform::MsgBox(u"x"_s, 16, u"Problème de Résolution"_s), int(platform::vbOK));
-        QCOMPARE(seen, QStringList{u"OK"_s});
-        QCOMPARE(icon, QMessageBox::Critical);
-
-        for (const auto& [style, expected] : {std::pair{48, QMessageBox::Warning}, std::pair{64, QMessageBox::Information},
-                                              std::pair{0, QMessageBox::NoIcon}}) {
-            seen.clear();
-            pressLater(u"OK"_s, &seen, &title, &icon);
-            platform::MsgBox(u"x"_s, style, QString());
-            QCOMPARE(icon, expected);
-            QCOMPARE(title, u"Geomira"_s);  // no title given: the program's name
-        }
-
-        seen.clear();
-        pressLater(u"Annuler"_s, &seen);
-        QCOMPARE(platform::MsgBox(u"x"_s, platform::vbYesNoCancel), int(platform::vbCancel));
-        seen.sort();  // the order of the buttons is the desktop's
-        QCOMPARE(seen, (QStringList{u"Annuler"_s, u"Non"_s, u"Oui"_s}));
+        pressLater(press, &shownTitle, &shownIcon, &seen);
+        QCOMPARE(platform::MsgBox(u"Abandonner ?"_s, style, title), answer);
+        QCOMPARE(seen, buttons);
+        QCOMPARE(int(shownIcon), icon);
+        QCOMPARE(shownTitle, title.isEmpty() ? u"Geomira"_s : title);
     }
 
     void inputBoxReturnsTextOrEmptyWhenCancelled()
@@ -97,19 +95,6 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QCOMPARE(platform::InputBox(u"Ville ?"_s, u"Saisie"_s, u"Paris"_s), QString());
-    }
-
-    void soundNeverFailsNorWaits()
-    {
-        QTemporaryDir dir;
-        QFile junk(dir.filePath(u"junk.wav"_s));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a wave file");
-        junk.close();
-        platform::PlaySound(dir.filePath(u"missing.wav"_s));
-        platform::PlaySound(junk.fileName());
-        platform::PlaySound(QString());
-        QCoreApplication::processEvents();
     }
 
     void onlyPlausibleWavesArePlayed_data()
@@ -139,6 +124,10 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
         file.close();
         QCOMPARE(platform::plausibleWave(file.fileName()), plausible);
+        // Played or not, a sound never fails nor waits; neither does a missing one.
+        for (const QString& sound : {file.fileName(), dir.filePath(u"missing.wav"_s), QString()})
+            platform::PlaySound(sound);
+        QCoreApplication::processEvents();
     }
 
     void fileExistsTestsFilesOnly()
@@ -150,7 +139,6 @@ private slots:
         QVERIFY(platform::Fso().FileExists(file.fileName()));
         QVERIFY(!platform::Fso().FileExists(dir.path()));
         QVERIFY(!platform::Fso().FileExists(dir.filePath(u"R10.dat"_s)));
-        QCOMPARE(&platform::Fso(), &platform::Fso());
 
         platform::setAppPath(dir.path());
         QCOMPARE(platform::appFile(u"D50.dat"_s), file.fileName());
