@@ -112,6 +112,7 @@ private slots:
         QTest::newRow("sound") << wave(16, 100, 100) << true;
         QTest::newRow("sound data claiming 4 GB") << wave(16, 0xFFFFFFFFu, 100) << false;
         QTest::newRow("a chunk reaching past the end") << wave(0x7FFFFFF0u, 100, 100) << false;
+        QTest::newRow("sound data 8 bytes short") << wave(16, 108, 100) << false;
         QTest::newRow("no sound data") << wave(16, 100, 100).left(36) << false;
         QTest::newRow("not a wave") << wave(16, 100, 100, "RIFX") << false;
         QTest::newRow("larger than any sound of ours") << wave(16, 9 << 20, 9 << 20) << false;

@@ -636,19 +636,17 @@ private slots:
         QVERIFY(!points.empty());
         const PointCarte& p = points.at(points.size() / 2);
 
-        DidacDept* d = ouvreDept();
-        QTest::mouseClick(d->Picture1, Qt::LeftButton, {}, QPoint(p.x, p.y));
-        QCOMPARE(d->ComboD[0]->text(), TexteNumeroDep(dep));
-        d->Timer1_Timer();
-        for (const PointCarte& q : points)
-            QVERIFY(peint(d->Picture1, q.x, q.y));
-        win::DidacDept.Unload();
-
-        DidacReg* r = ouvreReg();
-        QTest::mouseClick(r->Picture1, Qt::LeftButton, {}, QPoint(p.x, p.y));
-        QCOMPARE(r->ComboD[0]->text(), TexteNumero(NumRegionDep[dep]));
-        r->Timer1_Timer();
-        QVERIFY(peint(r->Picture1, p.x, p.y));
+        // A real click on the map: the département, or its région, selected and painted over every point.
+        for (bool regions : {false, true}) {
+            dansLeTutoriel(regions, [&](auto* f) {
+                QTest::mouseClick(f->Picture1, Qt::LeftButton, {}, QPoint(p.x, p.y));
+                QCOMPARE(f->ComboD[0]->text(), regions ? TexteNumero(NumRegionDep[dep]) : TexteNumeroDep(dep));
+                f->Timer1_Timer();
+                for (const PointCarte& q : points)
+                    QVERIFY(peint(f->Picture1, q.x, q.y));
+            });
+            win::UnloadAll();
+        }
     }
 
     // The middle of the disc drawn on the map lies on the préfecture's département, for every région.
