@@ -2,7 +2,7 @@
 // captions, answer rows), typed, listed and map answers, the answers of several
 // boxes (validation, confirmation, marks, partial credit with exact counts),
 // report lines, score and the end of each game.
-#include "QuizFixture.h"
+#include "AncienneFixture.h"
 #include "testkit/Sandbox.h"
 
 #include "app/Rapport.h"

@@ -2,7 +2,7 @@
 // département boxes, answer checks (list, typed, proposals, map clicks,
 // "Je ne sais pas", time-out), report lines, population summaries, coats of
 // arms, and every game played to its end.
-#include "QuizFixture.h"
+#include "AncienneFixture.h"
 #include "testkit/Sandbox.h"
 
 #include "app/Rapport.h"

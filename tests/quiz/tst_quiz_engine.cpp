@@ -1,6 +1,6 @@
 // The quiz window's engine: lists, question cycle, countdown, painting, hit test,
 // dispatch, score and end of game.
-#include "QuizFixture.h"
+#include "AncienneFixture.h"
 #include "testkit/Sandbox.h"
 
 #include "app/Rapport.h"
