@@ -5,7 +5,6 @@
 #include "platform/Screen.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -35,17 +34,9 @@ void verifieFormat(int bloc, QColor couleur, double taille, bool souligne)
 
 QString decrit(const QWidget* w)
 {
-    QString texte;
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        texte = label->text();
-    else if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        texte = button->text();
-    else if (auto* box = qobject_cast<const QGroupBox*>(w))
-        texte = box->title();
-    else if (auto* edit = qobject_cast<const QLineEdit*>(w))
-        texte = edit->text();
     const QRect r = w->geometry();
-    return u"%1 \"%2\" at %3,%4 %5x%6"_s.arg(QString::fromLatin1(w->metaObject()->className()), texte)
+    return u"%1 \"%2\" at %3,%4 %5x%6"_s.arg(QString::fromLatin1(w->metaObject()->className()),
+                                              w->property("text").toString() + w->property("title").toString())
         .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
@@ -117,13 +108,6 @@ QList<int> departements(int region)
             liste << d;
     }
     return liste;
-}
-
-bool CompteMasquages::eventFilter(QObject*, QEvent* event)
-{
-    if (event->type() == QEvent::Hide)
-        ++hides;
-    return false;
 }
 
 void tape(CarteDep* c, const QString& texte)
@@ -212,8 +196,9 @@ void verifieBoite(const testkit::ShownBox& box, const QString& prompt, int style
     QCOMPARE(box.title, title);
 }
 
-void verifieDisposition(QWidget* fenetre)
+QStringList defautsDeDisposition(QWidget* fenetre)
 {
+    QStringList defauts;
     // The design's controls: the window's own and those of its frames and picture boxes.
     QList<QWidget*> conteneurs{fenetre};
     for (QWidget* w : fenetre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -228,15 +213,18 @@ void verifieDisposition(QWidget* fenetre)
         }
         for (int i = 0; i < controles.size(); ++i) {
             QWidget* w = controles[i];
-            QVERIFY2(conteneur->rect().contains(w->geometry()), qPrintable(u"outside: "_s + decrit(w)));
-            QVERIFY2(texteTient(w), qPrintable(u"text too long: "_s + decrit(w)));
+            if (!conteneur->rect().contains(w->geometry()))
+                defauts << u"outside: "_s + decrit(w);
+            if (!texteTient(w))
+                defauts << u"text too long: "_s + decrit(w);
             for (int j = i + 1; j < controles.size(); ++j) {
                 const QRect commun = w->geometry() & controles[j]->geometry();
-                QVERIFY2(commun.width() <= 1 || commun.height() <= 1,
-                         qPrintable(u"overlap: "_s + decrit(w) + u" / "_s + decrit(controles[j])));
+                if (commun.width() > 1 && commun.height() > 1)
+                    defauts << u"overlap: "_s + decrit(w) + u" / "_s + decrit(controles[j]);
             }
         }
     }
+    return defauts;
 }
 
 // ---------------------------------------------------------------- stage
@@ -255,13 +243,12 @@ CarteDep* QuizFixture::lance(const Reglages& r, std::initializer_list<double> ti
 {
     win::Menu.Load();
     choisis(r);
-    EtatSon = 1;
+    EtatSon = int16_t(r.son);
     fake->random.values.assign(tirages.begin(), tirages.end());
     win::CarteDep.Show();
     CarteDep* c = win::CarteDep.ifLoaded();
-    c->installEventFilter(&masquages);
-    QObject::connect(c, &CarteDep::carteEffacee, &masquages, [this] { ++masquages.hides; });
-    masquages.hides = 0;
+    masquages = 0;
+    QObject::connect(c, &CarteDep::carteEffacee, c, [this] { ++masquages; });
     return c;
 }
 
@@ -279,16 +266,8 @@ CarteDep* QuizFixture::relance(const Reglages& r, std::initializer_list<double> 
 
 void QuizFixture::colonnesQuestion()
 {
-    QTest::addColumn<int>("g");
-    QTest::addColumn<int>("niveau");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QString>("controles");
-    QTest::addColumn<int>("score");
-    QTest::addColumn<int>("barre");
-    QTest::addColumn<QString>("infobulle");
-    QTest::addColumn<QString>("resume");
-    QTest::addColumn<QString>("aide");
+    colonnes<int>({"g", "niveau", "n", "score", "barre"});
+    colonnes<QString>({"question", "controles", "infobulle", "resume", "aide"});
 }
 
 void QuizFixture::jeu(int g, const QString& infobulle, const QString& resume, const QString& aideFacile,
@@ -300,11 +279,11 @@ void QuizFixture::jeu(int g, const QString& infobulle, const QString& resume, co
 void QuizFixture::ligneQuestion(const char* nom, int niveau, int n, const QString& question, const QString& controles,
                                 int score, int barre)
 {
-    QTest::newRow(nom) << textes_.g << niveau << n << question << controles << score << barre << textes_.infobulle
+    QTest::newRow(nom) << textes_.g << niveau << n << score << barre << question << controles << textes_.infobulle
                        << textes_.resume << (niveau == 0 ? textes_.aideFacile : textes_.aideDifficile);
 }
 
-void QuizFixture::question()
+void QuizFixture::question(const char* defaut)
 {
     QFETCH(int, g); QFETCH(int, niveau); QFETCH(int, n); QFETCH(QString, question); QFETCH(QString, controles);
     QFETCH(int, score); QFETCH(int, barre); QFETCH(QString, infobulle); QFETCH(QString, resume); QFETCH(QString, aide);
@@ -358,7 +337,9 @@ void QuizFixture::question()
         QCOMPARE(c->Temps->y(), platform::tw(barre));
     QVERIFY(c->NoSais->y() >= c->Score->y() && c->NoSais->geometry().bottom() <= c->Score->geometry().bottom());
     QVERIFY(!c->Abandon->isHidden());
-    verifieDisposition(c);
+    if (defaut)
+        QEXPECT_FAIL("", defaut, Continue);
+    QCOMPARE(defautsDeDisposition(c), QStringList());
     // The report heading, written (and not shown) at the first question of the report games.
     Rapport* rapport = win::Rapport.ifLoaded();
     QCOMPARE(rapport != nullptr, !resume.isEmpty());
@@ -381,22 +362,15 @@ void QuizFixture::question()
 
 void QuizFixture::colonnesVerdict()
 {
-    QTest::addColumn<int>("g");
-    QTest::addColumn<int>("niveau");
-    QTest::addColumn<int>("tps");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("saisie");
-    QTest::addColumn<QString>("voie");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("ligne");
-    QTest::addColumn<bool>("avant");
+    colonnes<int>({"g", "niveau", "tps", "n", "style"});
+    colonnes<QString>({"saisie", "voie", "message", "ligne"});
+    colonnes<bool>({"avant"});
 }
 
 void QuizFixture::ligneVerdict(const char* nom, int g, int niveau, int tps, int n, const QString& saisie,
                                const char* voie, const QString& message, int style, const QString& ligne, bool avant)
 {
-    QTest::newRow(nom) << g << niveau << tps << n << saisie << QString::fromLatin1(voie) << message << style << ligne
+    QTest::newRow(nom) << g << niveau << tps << n << style << saisie << QString::fromLatin1(voie) << message << ligne
                        << avant;
 }
 
@@ -420,10 +394,11 @@ void QuizFixture::verdict()
         int masquages = -1;
     } pendant;
     fake->dialogs.onBox = [&](const testkit::ShownBox&) {
-        pendant = {lignesRapport(), {}, c->Note->text(), c->Timer1->isActive(), masquages.hides};
+        pendant = {lignesRapport(), {}, c->Note->text(), c->Timer1->isActive(), masquages};
         for (QPushButton* b : c->Choix)
             pendant.choix << b->text();
     };
+    const QString question = c->LblQuest->text();
     c->NoSais->setFocus();
     if (voie == u"choix"_s || voie == u"autre"_s) {
         c->Choix_Click(voie == u"choix"_s ? 1 : 2);
@@ -441,6 +416,7 @@ void QuizFixture::verdict()
         QVERIFY(c->Timer1->isActive());
         QVERIFY(c->Note->text().isEmpty());
         QVERIFY(enTete(c).startsWith(u"Question  1/ 10 :"_s));
+        QCOMPARE(c->LblQuest->text(), question);
         QVERIFY(lignesRapport().isEmpty());
         return;
     }
@@ -465,7 +441,8 @@ void QuizFixture::verdict()
     QCOMPARE(pendant.rapport, avant ? lignes : QStringList{});
     if (!ligne.isEmpty())
         verifieFormat(3, QColor(0, 0, 255), 10, false);
-    QCOMPARE(masquages.hides, aideColorie(g, niveau) ? 1 : 0);
+    QCOMPARE(masquages, aideColorie(g, niveau) ? 1 : 0);
+    QVERIFY(!c->Picture1->hasSetPixel(5, 5));
     // The next question, its countdown from the start, its list with nothing picked.
     QVERIFY(c->Rep->text().isEmpty());
     QVERIFY(enTete(c).startsWith(u"Question  2/ 10 :"_s));
@@ -484,13 +461,9 @@ void QuizFixture::verdict()
 
 void QuizFixture::colonnesCarte()
 {
-    QTest::addColumn<int>("g");
-    QTest::addColumn<int>("niveau");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("d");
-    QTest::addColumn<QString>("titre");
-    QTest::addColumn<QString>("solu");
-    QTest::addColumn<bool>("juste");
+    colonnes<int>({"g", "niveau", "n", "d"});
+    colonnes<QString>({"titre", "solu"});
+    colonnes<bool>({"juste"});
 }
 
 void QuizFixture::ligneCarte(const char* nom, int g, int niveau, int n, int d, const QString& titre,
@@ -551,7 +524,7 @@ void QuizFixture::verdictCarte()
 
     c->btnOK_Click();
     QVERIFY(c->Solution->isHidden() && !c->NoSais->isHidden() && !c->Abandon->isHidden() && c->Timer1->isActive());
-    QCOMPARE(masquages.hides, 1);
+    QCOMPARE(masquages, 1);
     QVERIFY(!c->Picture1->hasSetPixel(1, 1));
     QCOMPARE(c->Note->text(), juste ? u" 1/ 1 soit  100 % "_s : u" 0/ 1 soit  0 % "_s);
     QCOMPARE(c->Question->title(), u"Question  2/ 3 :"_s);
@@ -561,25 +534,22 @@ void QuizFixture::verdictCarte()
 
 void QuizFixture::colonnesCases()
 {
-    QTest::addColumn<int>("g");
-    QTest::addColumn<int>("niveau");
-    QTest::addColumn<QStringList>("numeros");
-    QTest::addColumn<QStringList>("noms");
-    QTest::addColumn<QString>("saisie");
-    QTest::addColumn<QPoint>("gauches");
-    QTest::addColumn<QString>("titre");
+    colonnes<int>({"g", "niveau"});
+    colonnes<QStringList>({"numeros", "noms"});
+    colonnes<QString>({"saisie", "titre"});
+    colonnes<QList<int>>({"gauches"});
 }
 
 void QuizFixture::ligneCases(const char* nom, int g, int niveau, const QStringList& numeros, const QStringList& noms,
-                             const QString& saisie, QPoint gauches, const QString& titre)
+                             const QString& saisie, const QList<int>& gauches, const QString& titre)
 {
-    QTest::newRow(nom) << g << niveau << numeros << noms << saisie << gauches << titre;
+    QTest::newRow(nom) << g << niveau << numeros << noms << saisie << titre << gauches;
 }
 
 void QuizFixture::cases()
 {
     QFETCH(int, g); QFETCH(int, niveau); QFETCH(QStringList, numeros); QFETCH(QStringList, noms);
-    QFETCH(QString, saisie); QFETCH(QPoint, gauches); QFETCH(QString, titre);
+    QFETCH(QString, saisie); QFETCH(QList<int>, gauches); QFETCH(QString, titre);
     CarteDep* c = lance({.jeu = num(g), .niveau = niveau}, {tirage22(22), tirage22(8)});
     if (numeros.isEmpty() && noms.isEmpty()) {
         QVERIFY(c->Info->isHidden());
@@ -598,8 +568,10 @@ void QuizFixture::cases()
         const int rangees = region == 22 ? 8 : 2;
         for (int k = 0; k < 8; ++k) {
             QVERIFY(c->Etat[k]->isHidden());
+            if (k < rangees && gauches.size() > 2)
+                QCOMPARE(c->Etat[k]->x(), platform::tw(gauches[2]));
             const std::tuple<QLineEdit*, const QStringList&, int, QString> colonnes[] = {
-                {c->D[k], numeros, gauches.x(), u"D"_s}, {c->ND[k], noms, gauches.y(), u"ND"_s}};
+                {c->D[k], numeros, gauches[0], u"D"_s}, {c->ND[k], noms, gauches[1], u"ND"_s}};
             for (const auto& [box, textes, gauche, colonne] : colonnes) {
                 const bool montre = k < rangees && !textes.isEmpty();
                 QCOMPARE(!box->isHidden(), montre);
@@ -626,21 +598,19 @@ void QuizFixture::cases()
 
 void QuizFixture::colonnesPartie()
 {
-    QTest::addColumn<int>("g");
-    QTest::addColumn<int>("niveau");
-    QTest::addColumn<bool>("toutJuste");
-    QTest::addColumn<int>("erreurs");
-    QTest::addColumn<QString>("score");
+    colonnes<int>({"g", "niveau", "erreurs"});
+    colonnes<bool>({"toutJuste"});
+    colonnes<QString>({"score"});
 }
 
 void QuizFixture::lignePartie(int g, int niveau, int erreurs, const QString& score)
 {
-    QTest::addRow("%d %s", g, niveau == 0 ? "easy" : "hard") << g << niveau << false << erreurs << score;
+    QTest::addRow("%d %s", g, niveau == 0 ? "easy" : "hard") << g << niveau << erreurs << false << score;
 }
 
 void QuizFixture::lignePartieJuste(int g, int niveau)
 {
-    QTest::addRow("%d %s all right", g, niveau == 0 ? "easy" : "hard") << g << niveau << true << 0
+    QTest::addRow("%d %s all right", g, niveau == 0 ? "easy" : "hard") << g << niveau << 0 << true
                                                                        << u" 5/ 5 soit  100 % "_s;
 }
 
@@ -651,7 +621,7 @@ void QuizFixture::partie(const Reponse& repondre)
         colonnesDepartements();
     CarteDep* c = lance({.jeu = num(g), .niveau = niveau, .sec = u" 4"_s, .nombre = u" 5"_s});
     fake->dialogs.onBox = [c](const testkit::ShownBox& box) {
-        if (box.title != u"Terminé"_s && box.title != u"Erreur de Saisie"_s)
+        if (box.title != u"Erreur de Saisie"_s)  // a refused input leaves the countdown running
             QVERIFY(!c->Timer1->isActive());
     };
     const bool fractions = g >= 15 && g <= 18;

@@ -27,11 +27,20 @@ struct Reglages {
     QString sec = QStringLiteral(" 31");
     int nbQuest = 0;       // 0 fixed, 1 all
     QString nombre = QStringLiteral(" 10");
+    int son = 1;           // the sound switch during play: 1 off (only the verdicts are heard), 2 on
 };
 
 // Stores the settings in the chooser's controls, as "Jouer !" leaves them,
 // and clears the quiz state as picking a game does.
 void choisis(const Reglages& r);
+
+// Declares data columns of one type.
+template <typename T>
+void colonnes(std::initializer_list<const char*> noms)
+{
+    for (const char* nom : noms)
+        QTest::addColumn<T>(nom);
+}
 
 // The draws that ask département n, région r, the right proposal at place p.
 inline double tirage96(int n) { return (n - 0.5) / 96; }
@@ -63,13 +72,6 @@ void colonnesDepartements();
 // The départements of a région, in ascending index.
 QList<int> departements(int region);
 
-// Counts the repaints of the answer checks (the map wiped) and the times the quiz window is hidden.
-class CompteMasquages : public QObject {
-public:
-    int hides = 0;
-    bool eventFilter(QObject*, QEvent* event) override;
-};
-
 // Types an answer and presses Enter.
 void tape(CarteDep* c, const QString& texte);
 // Picks an entry of the answer list and presses its OK button.
@@ -94,9 +96,10 @@ QStringList lignesRapport();
 QString enTete(CarteDep* c);
 // Checks a message box (a default one when the box was never shown).
 void verifieBoite(const testkit::ShownBox& box, const QString& prompt, int style, const QString& title);
-// Every visible control lies inside the window, no two visible controls of one container overlap
-// (beyond the one-pixel contact of the design), and every text fits its control.
-void verifieDisposition(QWidget* fenetre);
+// What is wrong with the window's layout: a visible control outside its container, two visible
+// controls of one container overlapping (beyond the one-pixel contact of the design), a text that
+// does not fit its control. Empty when all is well.
+QStringList defautsDeDisposition(QWidget* fenetre);
 
 inline const QString kJuste = QStringLiteral("Bonne Réponse !");
 inline const QString kDatee = QStringLiteral("Le  15/ 3/ 2024 à 14 h 5   -   Geomira");
@@ -109,8 +112,7 @@ public:
     void ouvre();
     void ferme();
 
-    // Opens the real quiz window on a game with a silent countdown (only the
-    // verdict sounds are recorded); the draws ask the given items in turn.
+    // Opens the real quiz window on a game; the draws ask the given items in turn.
     CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {});
     // Unloads every window and forgets the boxes and sounds, then opens another game.
     CarteDep* relance(const Reglages& r, std::initializer_list<double> tirages = {});
@@ -123,7 +125,8 @@ public:
              const QString& aideDifficile);
     void ligneQuestion(const char* nom, int niveau, int n, const QString& question, const QString& controles,
                        int score, int barre = 0);
-    void question();
+    // defaut: a known layout defect of this row, expected to fail until it is mended.
+    void question(const char* defaut = nullptr);
 
     // One answer judged in a message box, or refused (message empty); voie as repond, or
     // "choix" (the right proposal, the second) and "autre" (the third). ligne: the report
@@ -135,7 +138,7 @@ public:
     void verdict();
 
     // One answer on the map: département d clicked (0 "Je ne sais pas", -1 time over) while
-    // item n is asked; the verdict panel's caption and text; etat 1 counts right.
+    // item n is asked; the verdict panel's caption and text; juste: the answer counts right.
     static void colonnesCarte();
     static void ligneCarte(const char* nom, int g, int niveau, int n, int d, const QString& titre,
                            const QString& solu, bool juste = false);
@@ -144,10 +147,11 @@ public:
     // The département boxes of the first question on Rhône-Alpes, then of a question on Corse:
     // numeros and noms hold the texts of Rhône-Alpes's first box and Corse's two (empty list:
     // hidden); saisie the column that takes the answer ("D", "ND" or none); gauches the
-    // left edges (twips) of the number and name columns; titre the frame's caption.
+    // left edges (twips) of the number and name columns and, in games 15 to 18, of the marks;
+    // titre the frame's caption.
     static void colonnesCases();
     static void ligneCases(const char* nom, int g, int niveau, const QStringList& numeros, const QStringList& noms,
-                           const QString& saisie, QPoint gauches, const QString& titre);
+                           const QString& saisie, const QList<int>& gauches, const QString& titre);
     void cases();
 
     // Five questions: right, wrong, "Je ne sais pas", refused then time over, right again;
@@ -160,7 +164,7 @@ public:
 
     std::unique_ptr<testkit::Sandbox> sandbox;
     testkit::FakePlatform* fake = nullptr;
-    CompteMasquages masquages;
+    int masquages = 0;  // the map wiped by the answer checks since the game opened
 
 private:
     struct Textes {
