@@ -1,24 +1,23 @@
 #pragma once
-// Sets up the game chooser's settings and a folder of pixel files for quiz tests.
+// Drives the real quiz window as the player does, and holds the one body of
+// each kind of check the game programs share; each program brings its data
+// tables (one row per case) and the small lambdas that answer its games.
 #include "app/Crypte.h"
 #include "app/Globals.h"
 #include "app/Menu.h"
 #include "app/Rapport.h"
 #include "app/Windows.h"
 #include "platform/FileSystem.h"
-#include "platform/Screen.h"
 #include "quiz/CarteDep.h"
 #include "quiz/PixelFile.h"
 #include "quiz/QuizState.h"
+#include "quiz/Tables.h"
 #include "testkit/FakePlatform.h"
+#include "testkit/Sandbox.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QEvent>
-#include <QTest>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTextEdit>
+#include <QTest>
+#include <functional>
 #include <memory>
 
 struct Reglages {
@@ -28,170 +27,148 @@ struct Reglages {
     QString sec = QStringLiteral(" 31");
     int nbQuest = 0;       // 0 fixed, 1 all
     QString nombre = QStringLiteral(" 10");
+    int son = 1;           // the sound switch during play: 1 off (only the verdicts are heard), 2 on
 };
 
 // Stores the settings in the chooser's controls, as "Jouer !" leaves them,
 // and clears the quiz state as picking a game does.
-inline void choisis(const Reglages& r)
+void choisis(const Reglages& r);
+
+// Declares data columns of one type.
+template <typename T>
+void colonnes(std::initializer_list<const char*> noms)
 {
-    Menu* menu = &*win::Menu;
-    menu->Label4->setText(r.jeu);
-    menu->Niveau[r.niveau]->setChecked(true);
-    menu->Tps[r.tps]->setChecked(true);
-    menu->Sec->setText(r.sec);
-    menu->NbQuest[r.nbQuest]->setChecked(true);
-    menu->ListNbQ->clear();
-    menu->ListNbQ->addItem(r.nombre);
-    menu->ListNbQ->setCurrentIndex(0);
-    DejaPose.fill(0);
-    NbBonnes = 0;
-    NbFausses = 0;
-    EtatSon = 2;
+    for (const char* nom : noms)
+        QTest::addColumn<T>(nom);
 }
 
-// Writes a pixel file of the application folder from (x, y, département) triples.
-inline void ecritPixels(const QString& name, std::initializer_list<std::array<int, 3>> points, const QByteArray& extra = {})
+// The draws that ask département n, région r, the right proposal at place p.
+inline double tirage96(int n) { return (n - 0.5) / 96; }
+inline double tirage22(int r) { return (r - 0.5) / 22; }
+inline double position(int p) { return (p - 0.5) / 3; }
+inline QString num(int n) { return QString::number(n); }
+
+// Games asking départements (their map, pixel files and "Toutes" count); the others ask régions.
+bool departementsJeu(int g);
+// The countdown's first tick paints the asked item; a verdict then wipes the map.
+bool aideColorie(int g, int niveau);
+// Games answered by a click on the map, or by one of three proposals.
+bool jeuCarte(int g);
+inline bool jeuChoix(int g) { return g >= 27 && g <= 30; }
+
+// Writes a pixel file of the application folder from (x, y, département) triples
+// (inline: the tutorial tests use it too).
+inline void ecritPixels(const QString& name, std::initializer_list<std::array<int, 3>> points,
+                        const QByteArray& extra = {})
 {
     QFile file(platform::appFile(name));
-    file.open(QIODevice::WriteOnly);
+    QVERIFY(file.open(QIODevice::WriteOnly));
     for (const auto& p : points)
         file.write(EcritPointCarte(p[0], p[1], p[2]));
     file.write(extra);
 }
-
-// A quiz window whose answer checks only record that they ran.
-class CarteEnregistree : public CarteDep {
-public:
-    QStringList appels;
-    std::function<void()> pendant;  // runs inside the check
-    void note(const char* name)
-    {
-        appels << QString::fromLatin1(name);
-        if (pendant)
-            pendant();
-    }
-    void CorrigeJeux1a5() override { note("1a5"); }
-    void CorrigeJeux6a10() override { note("6a10"); }
-    void CorrigeJeux11a15() override { note("11a15"); }
-    void CorrigeJeux16a20() override { note("16a20"); }
-    void CorrigeJeux21a25() override { note("21a25"); }
-    void CorrigeJeux26a30() override { note("26a30"); }
-    void CorrigeJeu31() override { note("31"); }
-};
-
-// Counts the repaints of the answer checks (the map wiped) and the times the
-// quiz window is hidden.
-class CompteMasquages : public QObject {
-public:
-    int hides = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide)
-            ++hides;
-        return false;
-    }
-};
-
-// Opens the real quiz window on a game with a silent countdown (only the
-// verdict sounds are recorded); the draws ask the given items in turn.
-inline CarteDep* lancePartie(testkit::FakePlatform& fake, CompteMasquages& masquages, const Reglages& r,
-                             std::initializer_list<double> tirages = {})
-{
-    win::Menu.Load();
-    choisis(r);
-    EtatSon = 1;
-    fake.random.values.assign(tirages.begin(), tirages.end());
-    win::CarteDep.Show();
-    CarteDep* c = win::CarteDep.ifLoaded();
-    c->installEventFilter(&masquages);
-    QObject::connect(c, &CarteDep::carteEffacee, &masquages, [&masquages] { ++masquages.hides; });
-    masquages.hides = 0;
-    return c;
-}
+// One pixel file per département, each in its own column: a click at (d, 10) hits département d.
+void colonnesDepartements();
+// The départements of a région, in ascending index.
+QList<int> departements(int region);
 
 // Types an answer and presses Enter.
-inline void tape(CarteDep* c, const QString& texte)
-{
-    c->Rep->setText(texte);
-    int16_t key = 13;
-    c->Rep_KeyPress(key);
-}
-
+void tape(CarteDep* c, const QString& texte);
 // Picks an entry of the answer list and presses its OK button.
-inline void choisitDansListe(CarteDep* c, const QString& texte)
-{
-    const int index = c->ListRep->findText(texte, Qt::MatchFixedString);
-    QVERIFY2(index >= 0, qPrintable(texte));
-    c->ListRep->setCurrentIndex(index);
-    c->ListRepOk_Click();
-}
-
+void choisitDansListe(CarteDep* c, const QString& texte);
 // Moves the mouse over a map pixel and clicks.
-inline void clique(CarteDep* c, int x, int y)
-{
-    platform::Screen& screen = platform::TheScreen();
-    c->Picture1_MouseMove(0, 0, float(x * screen.twipsPerPixelX()), float(y * screen.twipsPerPixelY()));
-    c->Picture1_Click();
-}
-
+void clique(CarteDep* c, int x, int y);
+// Fills the answer boxes (D for numbers, ND for names) and presses Enter.
+void saisit(CarteDep* c, bool noms, const QStringList& textes);
+// Answers the question one way: "entree" types the text and presses Enter; "liste" picks it in
+// the list (an empty text presses OK with nothing picked); "ok" types it and presses the list's
+// OK button; "nesaispas" types it and presses "Je ne sais pas"; "temps" types it and lets the
+// last two seconds run out.
+void repond(CarteDep* c, const QString& voie, const QString& texte);
+// How one question of a whole game is answered (see QuizFixture::partie).
+enum class Coup { Juste, Faux, Refus, JusteApresNeSaisPas };
+// Answers a typed or listed question with the right or a wrong text; refused: "zzz" typed, or OK
+// with nothing picked; the right text typed, then "Je ne sais pas" (picked, from a list).
+void repondTexte(CarteDep* c, Coup coup, const QString& juste, const QString& faux);
 // The report's lines under its three heading lines (none while it is not loaded).
-inline QStringList lignesRapport()
-{
-    Rapport* rapport = win::Rapport.ifLoaded();
-    if (!rapport)
-        return {};
-    QStringList lines = rapport->RichTextBox1->toPlainText().split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines.mid(3);
-}
-
-// One pixel file per département, each in its own column: a click at (d, 10) hits département d.
-inline void colonnesDepartements()
-{
-    for (int d = 1; d <= 96; ++d)
-        ecritPixels(QStringLiteral("F%1.dat").arg(d), {{{d, 10, d}}});
-}
-
+QStringList lignesRapport();
+// The caption over the question: the question frame's, or the boxes' frame in games 19 and 21.
+QString enTete(CarteDep* c);
 // Checks a message box (a default one when the box was never shown).
-inline void verifieBoite(const testkit::ShownBox& box, const QString& prompt, int style, const QString& title)
-{
-    QCOMPARE(box.prompt, prompt);
-    QCOMPARE(box.style, style);
-    QCOMPARE(box.title, title);
-}
+void verifieBoite(const testkit::ShownBox& box, const QString& prompt, int style, const QString& title);
+// What is wrong with the window's layout: a visible control outside its container, two visible
+// controls of one container overlapping (beyond the one-pixel contact of the design), a text that
+// does not fit its control. Empty when all is well.
+QStringList defautsDeDisposition(QWidget* fenetre);
 
-// Unloads every window and forgets the boxes and sounds, to start another game in the same test.
-inline void videPartie(testkit::FakePlatform& fake)
-{
-    win::UnloadAll();
-    testkit::flushDeletes();
-    fake.dialogs.boxes.clear();
-    fake.sound.played.clear();
-    fake.dialogs.onBox = nullptr;
-}
+inline const QString kJuste = QStringLiteral("Bonne Réponse !");
+inline const QString kDatee = QStringLiteral("Le  15/ 3/ 2024 à 14 h 5   -   Geomira");
 
-// Answers the question one way: "entree" types the text and presses Enter, "liste" picks it in
-// the list (an empty text presses OK with nothing picked), "nesaispas" types it and presses
-// "Je ne sais pas", "temps" types it and lets the last two seconds run out.
-inline void repond(CarteDep* c, const QString& voie, const QString& texte)
-{
-    if (voie == QLatin1String("liste")) {
-        if (texte.isEmpty())
-            c->ListRepOk_Click();
-        else
-            choisitDansListe(c, texte);
-        return;
-    }
-    if (voie == QLatin1String("entree")) {
-        tape(c, texte);
-        return;
-    }
-    c->Rep->setText(texte);
-    if (voie == QLatin1String("nesaispas")) {
-        c->NoSais_Click();
-    } else {
-        c->Timer1_Timer();
-        c->Timer1_Timer();
-    }
-}
+// The stage of a quiz test and the bodies of its shared checks. The bodies
+// read their columns with QFETCH; the colonnes… functions declare them and
+// the ligne… functions add one row.
+class QuizFixture {
+public:
+    void ouvre();
+    void ferme();
+
+    // Opens the real quiz window on a game; the draws ask the given items in turn.
+    CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {});
+    // Unloads every window and forgets the boxes and sounds, then opens another game.
+    CarteDep* relance(const Reglages& r, std::initializer_list<double> tirages = {});
+
+    // The first question of a game. Easy rows play untimed with 10 questions; hard rows
+    // play timed with "Toutes". score and barre: tops (twips) of the score frame and of
+    // the time bar; controles: the answer controls shown ("Info Rep OK ListRep Choix Blason").
+    static void colonnesQuestion();
+    void jeu(int g, const QString& infobulle, const QString& resume, const QString& aideFacile,
+             const QString& aideDifficile);
+    void ligneQuestion(const char* nom, int niveau, int n, const QString& question, const QString& controles,
+                       int score, int barre = 0);
+    // defaut: a known layout defect of this row, expected to fail until it is mended.
+    void question(const char* defaut = nullptr);
+
+    // One answer judged in a message box, or refused (message empty); voie as repond, or
+    // "choix" (the right proposal, the second) and "autre" (the third). ligne: the report
+    // line; avant: written before the box opens.
+    static void colonnesVerdict();
+    static void ligneVerdict(const char* nom, int g, int niveau, int tps, int n, const QString& saisie,
+                             const char* voie, const QString& message = {}, int style = 64,
+                             const QString& ligne = {}, bool avant = true);
+    void verdict();
+
+    // One answer on the map: département d clicked (0 "Je ne sais pas", -1 time over) while
+    // item n is asked; the verdict panel's caption and text; juste: the answer counts right.
+    static void colonnesCarte();
+    static void ligneCarte(const char* nom, int g, int niveau, int n, int d, const QString& titre,
+                           const QString& solu, bool juste = false);
+    void verdictCarte();
+
+    // The département boxes of the first question on Rhône-Alpes, then of a question on Corse:
+    // numeros and noms hold the texts of Rhône-Alpes's first box and Corse's two (empty list:
+    // hidden); saisie the column that takes the answer ("D", "ND" or none); gauches the
+    // left edges (twips) of the number and name columns and, in games 15 to 18, of the marks;
+    // titre the frame's caption.
+    static void colonnesCases();
+    static void ligneCases(const char* nom, int g, int niveau, const QStringList& numeros, const QStringList& noms,
+                           const QString& saisie, const QList<int>& gauches, const QString& titre);
+    void cases();
+
+    // Five questions: right, wrong, "Je ne sais pas", refused then time over, right again;
+    // or all right. score: the closing score; erreurs: the report's error lines (0: no report).
+    using Reponse = std::function<void(CarteDep* c, int n, Coup coup)>;
+    static void colonnesPartie();
+    static void lignePartie(int g, int niveau, int erreurs, const QString& score = QStringLiteral(" 2/ 5 soit  40 % "));
+    static void lignePartieJuste(int g, int niveau);
+    void partie(const Reponse& repondre);
+
+    std::unique_ptr<testkit::Sandbox> sandbox;
+    testkit::FakePlatform* fake = nullptr;
+    int masquages = 0;  // the map wiped by the answer checks since the game opened
+
+private:
+    struct Textes {
+        int g = 0;
+        QString infobulle, resume, aideFacile, aideDifficile;
+    } textes_;
+};
