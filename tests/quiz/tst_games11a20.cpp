@@ -396,8 +396,7 @@ private slots:
 
     void exactCounts_data()
     {
-        QTest::addColumn<int>("g");
-        QTest::addColumn<int>("justes");  // right boxes per question; -1 a random count, or "Je ne sais pas"
+        colonnes<int>({"g", "justes"});  // right boxes per question; -1 a random count, or "Je ne sais pas"
         for (int g : {15, 16, 17, 18}) {
             for (int justes : {1, 3, -1})
                 QTest::addRow("%d, %d right", g, justes) << g << justes;
@@ -448,8 +447,7 @@ private slots:
         // Wrong boxes worth less than a point in all still show the report, with its dated line.
         joue(15, {tirage22(2)}, {{u"24"_s, u"33"_s, u"40"_s, u"47"_s}}, u" .8/ 1 soit  80 % "_s);
         QVERIFY(win::Rapport.isVisible());
-        QCOMPARE(lignesRapport(), (QStringList{u"Aquitaine :  24 -  33 -  40 -  47 -  64 - "_s, QString(),
-                                               u"Le  15/ 3/ 2024 à 14 h 5   -   Geomira"_s}));
+        QCOMPARE(lignesRapport(), (QStringList{u"Aquitaine :  24 -  33 -  40 -  47 -  64 - "_s, QString(), kDatee}));
     }
 
     void timeOverUnderRefusalBox_data()
