@@ -52,9 +52,8 @@ int FakeDialogs::msgBox(const QString& prompt, int style, const QString& title)
         });
         open.loop.exec();
         waiting_.erase(std::find(waiting_.begin(), waiting_.end(), &open));
-        if (open.answered)
-            return open.result;
-        return (style & 0x0F) == platform::vbYesNo ? platform::vbNo : platform::vbOK;
+        // Unanswered, the program closed it: MsgBox gives the box's cancelling answer.
+        return open.answered ? open.result : platform::vbCancel;
     }
     if (onBox)
         onBox(box);

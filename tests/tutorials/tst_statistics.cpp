@@ -110,7 +110,7 @@ QList<PagePdf> pagesPdf(const QString& pdf)
         auto nombre = [&](const char* nom) { return a.value(QLatin1StringView(nom)).toDouble() / zoom; };
         if (xml.name() == u"page") {
             pages.append(PagePdf{QSizeF(nombre("width"), nombre("height")), {}});
-        } else if (xml.name() == u"fontspec") {
+        } else if (xml.name().startsWith(u"font")) {  // the sizes of the fonts pdftohtml lists
             tailles[a.value("id"_L1).toString()] = nombre("size");
         } else if (xml.name() == u"text") {
             const double haut = nombre("top"), taille = tailles.value(a.value("font"_L1).toString());
