@@ -120,7 +120,7 @@ CarteDep::CarteDep()
     Question = cadre(this, u"Question : "_s, 7440, 1560, 4335, 1095);
     // In the window's plain font: in bold, a line such as "Quelle est la population
     // (en 1999) du département 14 : " would no longer fit the label's width.
-    LblQuest = etiquette(Question, 120, 240, 4095, 735);
+    LblQuest = etiquette(Question, 120, 240, 4095, 780);
     couleurTexte(LblQuest, QColor(0, 0, 255));
 
     Info = cadre(this, u"Pour Infos :"_s, 7440, 2760, 4335, 3495);
@@ -669,7 +669,9 @@ int BlocCorrection(double g)
 
 void CarteDep::CorrigeReponse()
 {
-    if (partieTerminee_)
+    // A verdict on the panel stands until btnOK counts it: a click or an Enter
+    // meanwhile judges nothing again.
+    if (partieTerminee_ || !Solution->isHidden())
         return;
     switch (BlocCorrection(NumJeu())) {
     case 1: CorrigeJeux1a5(); break;

@@ -125,8 +125,7 @@ public:
              const QString& aideDifficile);
     void ligneQuestion(const char* nom, int niveau, int n, const QString& question, const QString& controles,
                        int score, int barre = 0);
-    // defaut: a known layout defect of this row, expected to fail until it is mended.
-    void question(const char* defaut = nullptr);
+    void question();
 
     // One answer judged in a message box, or refused (message empty); voie as repond, or
     // "choix" (the right proposal, the second) and "autre" (the third). ligne: the report

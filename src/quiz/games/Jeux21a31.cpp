@@ -278,10 +278,6 @@ void CarteDep::CorrigeJeux21a25()
     const int T = platform::CInt(Tirage);
 
     if (g == 22 || g == 23) {
-        // The verdict stands on the panel until btnOK counts it: nothing more
-        // is judged meanwhile.
-        if (!Solution->isHidden())
-            return;
         const QString attendue = u"Région attendue en vert."_s;
         if (TempsEcoule == 0) {
             // Only a click of this question that found a département names an
