@@ -1,41 +1,25 @@
 // The game chooser: catalogue, settings, checks of "Jouer !".
 #include "app/Menu.h"
 #include "app/Windows.h"
-#include "platform/FileSystem.h"
 #include "platform/Fonts.h"
 #include "quiz/QuizState.h"
 #include "testkit/FakePlatform.h"
 #include "testkit/Sandbox.h"
 
 #include <QHeaderView>
-#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kTitre = u"Saisie erronnée"_s;
-const QString kChoisirJeu = u"Veuillez choisir un jeu parmi les 31 proposés"_s;
-const QString kChoisirNiveau = u"Veuillez choisir un niveau de difficulté"_s;
-const QString kChoisirTemps = u"Veuillez choisir le temps de réponse (limité ou illimité)."_s;
-const QString kTempsCorrect = u"Veuillez saisir un temps de réponse correct."_s;
-const QString kTempsMinimum = u"Veuillez saisir le temps de réponse désiré (3 secondes minimum)."_s;
-const QString kNombre = u"Veuillez choisir le nombre de questions."_s;
-
-QStringList itemsOf(const QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-QStringList numbers(int n)
-{
-    QStringList items;
-    for (int i = 1; i <= n; ++i)
-        items << u" "_s + QString::number(i);
-    return items;
-}
+// The refusals of "Jouer !", as their box shows them.
+const QString kChoisirJeu = u"Saisie erronnée [64] Veuillez choisir un jeu parmi les 31 proposés"_s;
+const QString kChoisirNiveau = u"Saisie erronnée [64] Veuillez choisir un niveau de difficulté"_s;
+const QString kChoisirTemps = u"Saisie erronnée [64] Veuillez choisir le temps de réponse (limité ou illimité)."_s;
+const QString kTempsCorrect = u"Saisie erronnée [64] Veuillez saisir un temps de réponse correct."_s;
+const QString kTempsMinimum = u"Saisie erronnée [64] Veuillez saisir le temps de réponse désiré (3 secondes minimum)."_s;
+const QString kNombre = u"Saisie erronnée [64] Veuillez choisir le nombre de questions."_s;
 } // namespace
 
 class TestMenu : public QObject {
@@ -43,7 +27,6 @@ class TestMenu : public QObject {
 
     std::unique_ptr<testkit::Sandbox> sandbox;
     testkit::FakePlatform* fake = nullptr;
-    QTemporaryDir* folder = nullptr;
     Menu* menu = nullptr;
 
     // A mouse click on a game's row, as the player does it.
@@ -55,31 +38,12 @@ class TestMenu : public QObject {
         const QRect rect = menu->ListView1->visualItemRect(item);
         QTest::mouseClick(menu->ListView1->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    // "Jouer !" pressed: the one refusal it shows, or an empty text when the game started.
+    // "Jouer !" pressed: the boxes it shows, or an empty text when the game started.
     QString play()
     {
         fake->dialogs.boxes.clear();
         menu->JoueOK->click();
-        QStringList refusals;
-        for (const auto& box : fake->dialogs.boxes) {
-            if (box.title == kTitre) {
-                refusals << box.prompt;
-                if (box.style != 64)
-                    return u"style %1"_s.arg(box.style);
-            }
-        }
-        if (refusals.size() > 1)
-            return refusals.join(u" | "_s);
-        return refusals.value(0);
-    }
-    // Game, level, time and count all chosen: everything "Jouer !" checks passes.
-    void chooseAll(int g, const QString& secondes)
-    {
-        clickGame(g);
-        menu->Niveau[0]->click();
-        menu->Tps[1]->click();
-        menu->Sec->setText(secondes);
-        menu->NbQuest[1]->click();
+        return fake->dialogs.shown().join(u" | "_s);
     }
 
 private slots:
@@ -89,7 +53,6 @@ private slots:
     {
         sandbox = std::make_unique<testkit::Sandbox>();
         fake = &sandbox->fake;
-        folder = &sandbox->folder;
         win::Menu.Show();
         menu = win::Menu.ifLoaded();
         QVERIFY(menu);
@@ -111,8 +74,6 @@ private slots:
         for (auto* options : {&menu->Niveau, &menu->Tps, &menu->NbQuest})
             for (QRadioButton* option : *options)
                 QVERIFY(!option->isChecked());
-        QCOMPARE(play(), kChoisirJeu);
-        QVERIFY(menu->isVisible());
     }
 
     void catalogue()
@@ -120,10 +81,8 @@ private slots:
         QTreeWidget* list = menu->ListView1;
         QCOMPARE(list->topLevelItemCount(), 31);
         const QTreeWidgetItem* header = list->headerItem();
-        QCOMPARE(header->text(0), u"Jeu"_s);
-        QCOMPARE(header->text(1), u"Information Donnée :"_s);
-        QCOMPARE(header->text(2), u"Réponse Attendue :"_s);
-        QCOMPARE(header->text(3), u"Aide :"_s);
+        QCOMPARE((QStringList{header->text(0), header->text(1), header->text(2), header->text(3)}),
+                 (QStringList{u"Jeu"_s, u"Information Donnée :"_s, u"Réponse Attendue :"_s, u"Aide :"_s}));
 
         clickGame(17);
         menu->Tps[1]->click();
@@ -148,7 +107,8 @@ private slots:
         QVERIFY(list->header()->sectionPosition(3) + list->header()->sectionSize(3) <= list->viewport()->width());
     }
 
-    // The catalogue: each game's row, the seconds it proposes and how many items it asks.
+    // The catalogue: each game's row, the seconds it proposes and how many items it asks, all
+    // following the last game clicked.
     void eachGame_data()
     {
         QTest::addColumn<QString>("information");
@@ -227,6 +187,7 @@ private slots:
         const QTreeWidgetItem* item = menu->ListView1->topLevelItem(g - 1);
         QCOMPARE(item->text(0), QString::number(g));
         QCOMPARE((QStringList{item->text(1), item->text(2), item->text(3)}), (QStringList{information, reponse, aide}));
+        clickGame(g == 1 ? 31 : g - 1);
         clickGame(g);
         QCOMPARE(menu->Label4->text(), QString::number(g));
         QVERIFY(!menu->Limite->isHidden());
@@ -236,7 +197,9 @@ private slots:
         QVERIFY(!menu->Sec->isHidden());
         QVERIFY(!menu->Label2->isHidden());
         QCOMPARE(menu->Sec->text(), QString::number(secondes));
-        QCOMPARE(itemsOf(menu->ListNbQ), numbers(items));
+        QCOMPARE(menu->ListNbQ->count(), items);
+        for (int i = 0; i < items; ++i)
+            QCOMPARE(menu->ListNbQ->itemText(i), u" %1"_s.arg(i + 1));
         QCOMPARE(menu->ListNbQ->currentIndex(), -1);
         QCOMPARE(menu->NbQuest[0]->text(), u"Fixe (1 à %1)"_s.arg(items));
         QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (%1)"_s.arg(items));
@@ -250,40 +213,16 @@ private slots:
         clickGame(13);
         QCOMPARE(NbBonnes, 0.0f);
         QCOMPARE(NbFausses, 0.0f);
-        for (int i = 1; i <= 22; ++i)
-            QCOMPARE(DejaPose[i], int16_t(0));
-        QCOMPARE(DejaPose[0], int16_t(1));
-        QCOMPARE(DejaPose[23], int16_t(1));  // beyond the game's items: untouched
+        // The game's items only: 1 to 22, then 1 to 96.
+        QCOMPARE(std::count(&DejaPose[1], &DejaPose[23], int16_t(0)), 22);
+        QCOMPARE(DejaPose[0] + DejaPose[23], 2);
         clickGame(1);
-        for (int i = 1; i <= 96; ++i)
-            QCOMPARE(DejaPose[i], int16_t(0));
+        QCOMPARE(std::count(&DejaPose[1], &DejaPose[97], int16_t(0)), 96);
         QCOMPARE(DejaPose[97], int16_t(1));
-
-        // "Jouer !" does not reset them again.
-        NbBonnes = 1;
-        DejaPose[5] = 1;
-        menu->Niveau[1]->click();
-        menu->Tps[0]->click();
-        menu->NbQuest[1]->click();
-        QCOMPARE(play(), QString());
-        QCOMPARE(NbBonnes, 1.0f);
-        QCOMPARE(DejaPose[5], int16_t(1));
     }
 
-    void listFollowsTheLastGame()
-    {
-        clickGame(1);
-        clickGame(13);
-        QCOMPARE(itemsOf(menu->ListNbQ), numbers(22));
-        QCOMPARE(menu->NbQuest[0]->text(), u"Fixe (1 à 22)"_s);
-        QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (22)"_s);
-        clickGame(13);
-        QCOMPARE(menu->ListNbQ->count(), 22);
-        clickGame(27);
-        QCOMPARE(itemsOf(menu->ListNbQ), numbers(96));
-    }
-
-    void secondGameClickHidesTheCountList()
+    // "Fixe" shows the count list and "Toutes" hides it; another game hides it and forgets the count.
+    void countListFollowsTheChoices()
     {
         clickGame(1);
         menu->Niveau[0]->click();
@@ -291,24 +230,14 @@ private slots:
         menu->NbQuest[0]->click();
         QVERIFY(!menu->ListNbQ->isHidden());
         menu->ListNbQ->setCurrentIndex(9);
-        QCOMPARE(menu->ListNbQ->currentText(), u" 10"_s);
-
         clickGame(2);
         QVERIFY(menu->ListNbQ->isHidden());
-        QCOMPARE(menu->ListNbQ->currentText(), QString());
-        QVERIFY(menu->NbQuest[0]->isChecked());
-        QVERIFY(menu->Niveau[0]->isChecked());  // the other choices stay
+        QVERIFY(menu->NbQuest[0]->isChecked() && menu->Niveau[0]->isChecked());  // the other choices stay
         QCOMPARE(play(), kNombre);
-        // "Fixe" again changes nothing; "Toutes" then "Fixe" shows the list.
-        menu->NbQuest[0]->click();
-        QVERIFY(menu->ListNbQ->isHidden());
         menu->NbQuest[1]->click();
         QVERIFY(menu->ListNbQ->isHidden());
         menu->NbQuest[0]->click();
         QVERIFY(!menu->ListNbQ->isHidden());
-        QCOMPARE(play(), kNombre);
-        menu->ListNbQ->setCurrentIndex(4);
-        QCOMPARE(play(), QString());
     }
 
     void timeOption()
@@ -327,97 +256,80 @@ private slots:
         QCOMPARE(menu->Sec->text(), u"15"_s);
     }
 
-    void checksRunInOrder()
+    // "Jouer !" after some of the choices (game 5, easy level, unlimited or limited time with the seconds
+    // typed, a fixed count or all, ten chosen in the list): only the first missing choice is refused, and
+    // nothing changes; or the quiz starts, the chooser hidden, holding the seconds plus one for the time bar.
+    void playChecks_data()
     {
-        // Everything missing: only the first fault is reported, each time.
-        QCOMPARE(play(), kChoisirJeu);
-        clickGame(1);
-        QCOMPARE(play(), kChoisirNiveau);
-        menu->Niveau[1]->click();
-        QCOMPARE(play(), kChoisirTemps);
-        menu->Tps[1]->click();
-        menu->Sec->clear();
-        QCOMPARE(play(), kTempsCorrect);
-        menu->Sec->setText(u"2"_s);
-        QCOMPARE(play(), kTempsMinimum);
-        menu->Sec->setText(u"3"_s);
-        QCOMPARE(play(), kNombre);
-        menu->NbQuest[0]->click();
-        QCOMPARE(play(), kNombre);
-        // Nothing was changed by the refusals.
-        QCOMPARE(menu->Sec->text(), u"3"_s);
-        QVERIFY(menu->isVisible());
-        QVERIFY(!win::CarteDep.isLoaded());
-        menu->ListNbQ->setCurrentIndex(0);
-        QCOMPARE(play(), QString());
-        QCOMPARE(menu->Sec->text(), u" 4"_s);
-    }
-
-    void secondsWithUnlimitedTimeAreNotChecked()
-    {
-        clickGame(3);
-        menu->Niveau[0]->click();
-        menu->Tps[1]->click();
-        menu->Sec->setText(u"abc"_s);
-        menu->Tps[0]->click();
-        menu->NbQuest[1]->click();
-        QCOMPARE(play(), QString());
-        QCOMPARE(menu->Sec->text(), u" 1"_s);
-    }
-
-    void secondsTheTimeBarCannotHonourAreRefused_data()
-    {
+        QTest::addColumn<QString>("choices");
         QTest::addColumn<QString>("secondes");
         QTest::addColumn<QString>("message");  // empty: accepted
         QTest::addColumn<QString>("stored");
-        QTest::newRow("3") << u"3"_s << QString() << u" 4"_s;
-        QTest::newRow("blanks") << u" 12 "_s << QString() << u" 13"_s;
-        QTest::newRow("largest") << u"32766"_s << QString() << u" 32767"_s;
-        QTest::newRow("empty") << QString() << kTempsCorrect << QString();
-        QTest::newRow("letters") << u"dix"_s << kTempsCorrect << u"dix"_s;
-        QTest::newRow("3.5") << u"3.5"_s << kTempsCorrect << u"3.5"_s;
-        QTest::newRow("3,5") << u"3,5"_s << kTempsCorrect << u"3,5"_s;
-        QTest::newRow("2.5") << u"2.5"_s << kTempsCorrect << u"2.5"_s;
-        QTest::newRow("too large") << u"32767"_s << kTempsCorrect << u"32767"_s;
-        QTest::newRow("far too large") << u"99999999999"_s << kTempsCorrect << u"99999999999"_s;
-        QTest::newRow("1 2") << u"1 2"_s << kTempsCorrect << u"1 2"_s;
-        QTest::newRow("2") << u"2"_s << kTempsMinimum << u"2"_s;
-        QTest::newRow("negative") << u"-5"_s << kTempsMinimum << u"-5"_s;
+        QTest::newRow("nothing") << QString() << QString() << kChoisirJeu << QString();
+        QTest::newRow("game only") << u"game"_s << QString() << kChoisirNiveau << QString();
+        QTest::newRow("no time") << u"game easy"_s << QString() << kChoisirTemps << QString();
+        QTest::newRow("no count") << u"game easy limited"_s << u"3"_s << kNombre << u"3"_s;
+        QTest::newRow("fixed, none chosen") << u"game easy limited fixed"_s << u"3"_s << kNombre << u"3"_s;
+        QTest::newRow("fixed, ten") << u"game easy limited fixed ten"_s << u"3"_s << QString() << u" 4"_s;
+        QTest::newRow("unlimited, seconds not checked") << u"game easy unlimited all"_s << u"abc"_s << QString() << u" 1"_s;
+        const QString limited = u"game easy limited all"_s;
+        QTest::newRow("blanks") << limited << u" 12 "_s << QString() << u" 13"_s;
+        QTest::newRow("largest") << limited << u"32766"_s << QString() << u" 32767"_s;
+        QTest::newRow("empty") << limited << QString() << kTempsCorrect << QString();
+        QTest::newRow("letters") << limited << u"dix"_s << kTempsCorrect << u"dix"_s;
+        QTest::newRow("3.5") << limited << u"3.5"_s << kTempsCorrect << u"3.5"_s;
+        QTest::newRow("3,5") << limited << u"3,5"_s << kTempsCorrect << u"3,5"_s;
+        QTest::newRow("2.5") << limited << u"2.5"_s << kTempsCorrect << u"2.5"_s;
+        QTest::newRow("too large") << limited << u"32767"_s << kTempsCorrect << u"32767"_s;
+        QTest::newRow("far too large") << limited << u"99999999999"_s << kTempsCorrect << u"99999999999"_s;
+        QTest::newRow("1 2") << limited << u"1 2"_s << kTempsCorrect << u"1 2"_s;
+        QTest::newRow("2") << limited << u"2"_s << kTempsMinimum << u"2"_s;
+        QTest::newRow("negative") << limited << u"-5"_s << kTempsMinimum << u"-5"_s;
     }
-    void secondsTheTimeBarCannotHonourAreRefused()
+    void playChecks()
     {
+        QFETCH(QString, choices);
         QFETCH(QString, secondes);
         QFETCH(QString, message);
         QFETCH(QString, stored);
-        chooseAll(5, secondes);
+        const QStringList chosen = choices.split(u' ');
+        if (chosen.contains(u"game"_s))
+            clickGame(5);
+        if (chosen.contains(u"easy"_s))
+            menu->Niveau[0]->click();
+        if (chosen.contains(u"unlimited"_s) || chosen.contains(u"limited"_s)) {
+            menu->Tps[chosen.contains(u"limited"_s)]->click();
+            menu->Sec->setText(secondes);
+        }
+        if (chosen.contains(u"fixed"_s) || chosen.contains(u"all"_s))
+            menu->NbQuest[chosen.contains(u"all"_s)]->click();
+        if (chosen.contains(u"ten"_s))
+            menu->ListNbQ->setCurrentIndex(9);
         QCOMPARE(play(), message);
         QCOMPARE(menu->Sec->text(), stored);
-        QCOMPARE(win::CarteDep.isLoaded(), message.isEmpty());
+        QCOMPARE(menu->isVisible(), !message.isEmpty());
+        QCOMPARE(win::CarteDep.isVisible(), message.isEmpty());
+        if (message.isEmpty())
+            QCOMPARE(menu->ListNbQ->currentText(), chosen.contains(u"ten"_s) ? u" 10"_s : QString());
     }
 
-    void playStartsAFreshQuizWindow()
+    // "Jouer !" resets neither the game state nor the settings the quiz reads; another start
+    // replaces the quiz window by a new one.
+    void playKeepsTheStateAndReplacesTheQuizWindow()
     {
         clickGame(1);
-        menu->Niveau[0]->click();
-        menu->Tps[1]->click();
-        QCOMPARE(menu->Sec->text(), u"30"_s);
-        menu->NbQuest[0]->click();
-        menu->ListNbQ->setCurrentIndex(9);
+        menu->Niveau[1]->click();
+        menu->Tps[0]->click();
+        menu->NbQuest[1]->click();
+        NbBonnes = 1;
+        DejaPose[5] = 1;
         QCOMPARE(play(), QString());
-        QCOMPARE(menu->Sec->text(), u" 31"_s);
-        QCOMPARE(menu->Label4->text(), u"1"_s);
-        QCOMPARE(menu->ListNbQ->currentText(), u" 10"_s);
+        QCOMPARE(NbBonnes, 1.0f);
+        QCOMPARE(DejaPose[5], int16_t(1));
         QVERIFY(win::Menu.isLoaded());
-        QVERIFY(!win::Menu.isVisible());
-        QVERIFY(win::CarteDep.isVisible());
-        QVERIFY(menu->Niveau[0]->isChecked() && menu->Tps[1]->isChecked() && menu->NbQuest[0]->isChecked());
-
-        // Another start replaces the quiz window by a new one.
+        QVERIFY(menu->Niveau[1]->isChecked() && menu->Tps[0]->isChecked() && menu->NbQuest[1]->isChecked());
         const int quizLoads = win::CarteDep.loadCount();
         win::Menu.Show();
-        clickGame(1);
-        menu->NbQuest[1]->click();
-        menu->Sec->setText(u"30"_s);
         QCOMPARE(play(), QString());
         QCOMPARE(win::CarteDep.loadCount(), quizLoads + 1);
         QVERIFY(win::CarteDep.isVisible());

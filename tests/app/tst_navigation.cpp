@@ -18,15 +18,6 @@ namespace {
 const QStringList kDonnees = {u"F150.dat"_s, u"D50.dat"_s, u"R10.dat"_s};
 const QString kAttente = u"1er lancement du logiciel [64] Veuillez patientez pendant la création des fichiers nécessaires au logiciel\r\n"_s;
 
-// An archive of 13-byte entries, encrypted when asked.
-void writeArchive(const QString& path, const QStringList& names, bool encrypted = false)
-{
-    QList<testkit::ZipEntry> entries;
-    for (const QString& name : names)
-        entries.append({name.toUtf8()});
-    testkit::writeZip(path, entries, {}, ZIP_CM_DEFLATE, encrypted ? "secret" : nullptr);
-}
-
 void touch(const QString& folder, const QStringList& names)
 {
     for (const QString& name : names)
@@ -60,23 +51,15 @@ class TestNavigation : public QObject {
     testkit::FakePlatform* fake = nullptr;
     QStringList unpacked;  // archives the fake unpacking was asked for
 
-    // The unpacking replaced by one that writes `written` into the folder and gives `reason` (empty: success).
+    // The unpacking replaced by one that writes `written` into the folder and gives `reason` (empty: success);
+    // it records the archive it was asked for, or that it came before the hint.
     void unpackingWrites(const QStringList& written, const QString& reason)
     {
         setDecompresseur([this, written, reason](const QString& archive, const QString& target) {
-            unpacked << archive;
+            unpacked << (fake->dialogs.boxes.isEmpty() ? u"before the hint"_s : archive);
             touch(target, written);
             return reason;
         });
-    }
-
-    // The boxes shown, each as its title, its style and its text.
-    QStringList boxes() const
-    {
-        QStringList lines;
-        for (const testkit::ShownBox& box : fake->dialogs.boxes)
-            lines << u"%1 [%2] %3"_s.arg(box.title).arg(box.style).arg(box.prompt);
-        return lines;
     }
 
 private slots:
@@ -147,52 +130,23 @@ private slots:
         QCOMPARE(fake->pictures.loaded.size(), 3);
     }
 
-    // With the data present the next window opens at once; with a file missing, the hint and the
-    // hourglass come first, then the archive is unpacked, replacing what was there.
-    void firstLaunchSucceeds_data()
-    {
-        QTest::addColumn<QString>("missing");
-        QTest::addColumn<bool>("real");  // the archive component, not a stand-in
-        QTest::newRow("data present") << QString() << false;
-        QTest::newRow("a file missing") << u"R10.dat"_s << false;
-        QTest::newRow("the real archive") << u"F150.dat"_s << true;
-    }
-    void firstLaunchSucceeds()
-    {
-        QFETCH(QString, missing);
-        QFETCH(bool, real);
-        if (real) {
-            setDecompresseur(nullptr);
-            writeArchive(platform::appFile(u"Geomira.zip"_s), kDonnees + QStringList{u"D1.dat"_s});
-        }
-        if (!missing.isEmpty())
-            QFile::remove(platform::appFile(missing));
-        fake->dialogs.onBox = [this](const testkit::ShownBox&) { QVERIFY(unpacked.isEmpty()); };
-        win::CarteDep.Load();
-        const bool play = missing != u"R10.dat"_s;
-        (play ? win::Sommaire->Play : win::Sommaire->Didac)->click();
-        QCOMPARE(boxes(), missing.isEmpty() ? QStringList() : QStringList{kAttente});
-        QCOMPARE(fake->screen.pointerHistory, (missing.isEmpty() ? QList<int>() : QList<int>{platform::vbHourglass, platform::vbDefault}));
-        QCOMPARE(unpacked, missing.isEmpty() || real ? QStringList() : QStringList{platform::appFile(u"Geomira.zip"_s)});
-        QVERIFY(DonneesPresentes());
-        QCOMPARE(contents(platform::appFile(u"D50.dat"_s)), real ? QByteArray("0123456789012") : QByteArray());
-        QCOMPARE(contents(platform::appFile(u"D1.dat"_s)), real ? QByteArray("0123456789012") : QByteArray("/"));
-        QVERIFY(!win::Sommaire.isVisible() && win::Sommaire.isLoaded() && !win::CarteDep.isLoaded());
-        QVERIFY(play ? win::Menu.isVisible() : win::Didacticiel.isVisible());
-    }
-
-    // A failed first launch, twice: each press asks again, says why, and leaves the hub and the files as they were.
-    void failedFirstLaunchKeepsTheHub_data()
+    // The first press on the hub: with the data present the next window opens at once; with a file missing,
+    // the hint and the hourglass come first, then the archive is unpacked into the application folder. When
+    // that fails, each press asks again, says why, and leaves the hub and the files as they were.
+    void firstLaunch_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("names");  // in the archive, or written by the unpacking replaced
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("reason");     // empty: the data is installed
         const QString damaged = u"L'archive est endommagée ou illisible."_s;
         const QString tooBig = u"L'archive est trop volumineuse."_s;
         const QString refused = u"L'archive contient un fichier refusé : "_s;
         QStringList many = kDonnees;  // 5001 pixel files
         for (int n = 1000; n < 5998; ++n)
             many << u"F%1.dat"_s.arg(n);
+        QTest::newRow("data present") << u"present"_s << QStringList() << QString();
+        QTest::newRow("unpacking succeeds") << u"unpacker"_s << QStringList{u"R10.dat"_s} << QString();
+        QTest::newRow("the real archive") << QString() << kDonnees + QStringList{u"D1.dat"_s} << QString();
         QTest::newRow("unpacking fails") << u"unpacker"_s << QStringList() << u"La raison."_s;
         QTest::newRow("fails having written all") << u"unpacker"_s << kDonnees << u"La raison."_s;
         QTest::newRow("succeeds, data missing") << u"unpacker"_s << QStringList{u"R10.dat"_s}
@@ -208,7 +162,7 @@ private slots:
         QTest::newRow("too many entries") << QString() << many << tooBig;
         QTest::newRow("folder in the way") << u"folder"_s << kDonnees << u"Un dossier porte le nom d'un fichier de données : D50.dat"_s;
     }
-    void failedFirstLaunchKeepsTheHub()
+    void firstLaunch()
     {
         QFETCH(QString, kind);
         QFETCH(QStringList, names);
@@ -217,13 +171,21 @@ private slots:
             unpackingWrites(names, reason.startsWith(u"La raison"_s) ? reason : QString());
         else
             setDecompresseur(nullptr);
-        QFile::remove(platform::appFile(u"F150.dat"_s));
         QDir(sandbox->folder.path()).mkdir(u"app"_s);
         platform::setAppPath(QDir(sandbox->folder.path()).filePath(u"app"_s));
         touch(platform::appPath(), {u"Geomira"_s});
+        // Before a press that succeeds, the data is there but for the first file the unpacking brings.
+        if (reason.isEmpty()) {
+            touch(platform::appPath(), kDonnees);
+            QFile::remove(platform::appFile(names.value(0)));
+        }
         const QString archivePath = platform::appFile(u"Geomira.zip"_s);
-        if (kind != u"unpacker"_s && kind != u"none"_s)
-            writeArchive(archivePath, names, kind == u"encrypted"_s);
+        if (kind != u"unpacker"_s && kind != u"none"_s && kind != u"present"_s) {
+            QList<testkit::ZipEntry> entries;  // of 13 bytes each
+            for (const QString& name : names)
+                entries.append({name.toUtf8()});
+            testkit::writeZip(archivePath, entries, {}, ZIP_CM_DEFLATE, kind == u"encrypted"_s ? "secret" : nullptr);
+        }
         if (kind == u"bomb"_s)
             QVERIFY(testkit::declareSize(archivePath, 1u << 30));
         if (kind == u"folder"_s)
@@ -231,21 +193,35 @@ private slots:
         if (QFile file(archivePath); kind == u"truncated"_s || kind == u"corrupt"_s)
             QVERIFY(file.open(QIODevice::ReadWrite) && (kind == u"corrupt"_s ? file.write(QByteArray(64, 'x')) : file.resize(file.size() / 2)));
         const auto before = snapshot(sandbox->folder.path());
-
-        for (QPushButton* button : {win::Sommaire->Play, win::Sommaire->Didac}) {
+        if (reason.isEmpty())
+            win::CarteDep.Load();  // a quiz window left over goes
+        const auto buttons = kind == u"unpacker"_s ? QList{win::Sommaire->Didac, win::Sommaire->Play}
+                                                   : QList{win::Sommaire->Play, win::Sommaire->Didac};
+        for (QPushButton* button : buttons) {
             fake->dialogs.boxes.clear();
+            fake->screen.pointerHistory.clear();
             button->click();
-            // No password asked: the hint, then one failure box saying why.
-            QCOMPARE(boxes(), (QStringList{kAttente, u"1er lancement du logiciel [16] Les données du logiciel n'ont pas pu être installées.\r\n"_s
-                                                         + reason + u"\r\n\r\nL'archive a été cherchée ici :\r\n"_s
-                                                         + QDir::toNativeSeparators(archivePath)}));
+            const QStringList hint = kind == u"present"_s ? QStringList() : QStringList{kAttente};
+            QCOMPARE(fake->screen.pointerHistory, (hint.isEmpty() ? QList<int>() : QList<int>{platform::vbHourglass, platform::vbDefault}));
+            if (reason.isEmpty()) {
+                QCOMPARE(fake->dialogs.shown(), hint);
+                QVERIFY(DonneesPresentes());
+                QCOMPARE(contents(platform::appFile(u"D50.dat"_s)), kind.isEmpty() ? QByteArray("0123456789012") : QByteArray());
+                QCOMPARE(contents(platform::appFile(u"D1.dat"_s)), kind.isEmpty() ? QByteArray("0123456789012") : QByteArray("/"));
+                QVERIFY(!win::Sommaire.isVisible() && win::Sommaire.isLoaded() && !win::CarteDep.isLoaded());
+                QVERIFY(button == win::Sommaire->Play ? win::Menu.isVisible() : win::Didacticiel.isVisible());
+                break;
+            }
+            // No password asked: one failure box saying why.
+            QCOMPARE(fake->dialogs.shown(), hint + QStringList{u"1er lancement du logiciel [16] Les données du logiciel n'ont pas pu être installées.\r\n"_s
+                                                               + reason + u"\r\n\r\nL'archive a été cherchée ici :\r\n"_s
+                                                               + QDir::toNativeSeparators(archivePath)});
             QVERIFY(win::Sommaire.isVisible());
             QVERIFY(!win::Menu.isLoaded() && !win::Didacticiel.isLoaded());
-            QCOMPARE(fake->screen.current, int(platform::vbDefault));
             // Nothing written or replaced, in the application folder or beside it.
             QCOMPARE(snapshot(sandbox->folder.path()), before);
         }
-        QCOMPARE(unpacked.size(), kind == u"unpacker"_s ? 2 : 0);
+        QCOMPARE(unpacked, QStringList(kind != u"unpacker"_s ? 0 : reason.isEmpty() ? 1 : 2, archivePath));
     }
 
     // As each window opens, every text fits its control and no control leaves its window; its help
@@ -313,7 +289,7 @@ private slots:
                      QString::fromUtf16(step.checked));
             QCOMPARE(fake->dialogs.boxes.size(), step.boxes);
         }
-        QCOMPARE(boxes(), QStringList(2, u"Erreur de saisie [48] Veuillez choisir entre départements et régions"_s));
+        QCOMPARE(fake->dialogs.shown(), QStringList(2, u"Erreur de saisie [48] Veuillez choisir entre départements et régions"_s));
         c->Ok->click();
         QVERIFY(!win::Didacticiel.isLoaded() && !win::Sommaire.isLoaded() && !win::Geomira.isLoaded());
         QVERIFY(win::DidacDept.isVisible());

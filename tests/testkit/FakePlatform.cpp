@@ -35,6 +35,14 @@ void FakeDialogs::answer(int result)
     box->loop.quit();
 }
 
+QStringList FakeDialogs::shown() const
+{
+    QStringList lines;
+    for (const ShownBox& box : boxes)
+        lines << QStringLiteral("%1 [%2] %3").arg(box.title).arg(box.style).arg(box.prompt);
+    return lines;
+}
+
 int FakeDialogs::msgBox(const QString& prompt, int style, const QString& title)
 {
     const ShownBox box{prompt, style, title};

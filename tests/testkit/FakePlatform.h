@@ -32,6 +32,7 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     QList<ShownBox> boxes;                 // every message box shown, in order
+    QStringList shown() const;             // the same, each as "title [style] prompt"
     std::deque<int> answers;               // scripted answers; vbOK / vbYes when empty
     std::deque<QString> inputs;            // scripted input-box texts
     std::function<void(const ShownBox&)> onBox;  // runs while the box is "open"
