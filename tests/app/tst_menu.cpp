@@ -271,6 +271,7 @@ private slots:
         QTest::newRow("no count") << u"game easy limited"_s << u"3"_s << kNombre << u"3"_s;
         QTest::newRow("fixed, none chosen") << u"game easy limited fixed"_s << u"3"_s << kNombre << u"3"_s;
         QTest::newRow("fixed, ten") << u"game easy limited fixed ten"_s << u"3"_s << QString() << u" 4"_s;
+        QTest::newRow("ten, then all") << u"game easy limited fixed ten all"_s << u"3"_s << QString() << u" 4"_s;
         QTest::newRow("unlimited, seconds not checked") << u"game easy unlimited all"_s << u"abc"_s << QString() << u" 1"_s;
         const QString limited = u"game easy limited all"_s;
         QTest::newRow("blanks") << limited << u" 12 "_s << QString() << u" 13"_s;
@@ -301,16 +302,19 @@ private slots:
             menu->Tps[chosen.contains(u"limited"_s)]->click();
             menu->Sec->setText(secondes);
         }
-        if (chosen.contains(u"fixed"_s) || chosen.contains(u"all"_s))
-            menu->NbQuest[chosen.contains(u"all"_s)]->click();
+        if (chosen.contains(u"fixed"_s))
+            menu->NbQuest[0]->click();
         if (chosen.contains(u"ten"_s))
             menu->ListNbQ->setCurrentIndex(9);
+        const bool all = chosen.contains(u"all"_s);
+        if (all)
+            menu->NbQuest[1]->click();
         QCOMPARE(play(), message);
         QCOMPARE(menu->Sec->text(), stored);
         QCOMPARE(menu->isVisible(), !message.isEmpty());
         QCOMPARE(win::CarteDep.isVisible(), message.isEmpty());
         if (message.isEmpty())
-            QCOMPARE(menu->ListNbQ->currentText(), chosen.contains(u"ten"_s) ? u" 10"_s : QString());
+            QCOMPARE(menu->ListNbQ->currentText(), chosen.contains(u"ten"_s) && !all ? u" 10"_s : QString());
     }
 
     // "Jouer !" resets neither the game state nor the settings the quiz reads; another start
