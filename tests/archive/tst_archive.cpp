@@ -37,15 +37,13 @@ QMap<QString, QString> readZip(const QString& path)
     return result;
 }
 
-// Every file, folder and link below root, relative, links marked with "@".
+// Every file, folder and link below root, relative.
 QStringList tree(const QString& root)
 {
     QStringList result;
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        result << QDir(root).relativeFilePath(info.filePath()) + (info.isSymLink() ? QStringLiteral("@") : QString());
-    }
+    while (it.hasNext())
+        result << QDir(root).relativeFilePath(it.next());
     result.sort();
     return result;
 }
@@ -102,7 +100,6 @@ private slots:
         auto zip = std::make_shared<ccZip>();
         zip->setComm(QStringLiteral("kept"));
         zip->Init(path("none.zip"));
-        QCOMPARE(zip->Name(), path("none.zip"));
         QCOMPARE(zip->count(), 0);
         QCOMPARE(zip->Comm(), QStringLiteral("kept"));
         QCOMPARE(zip->Level(), 5);
@@ -221,11 +218,7 @@ private slots:
 
         // A readable directory but damaged data: the damaged file is not written.
         writeZip(path("damaged.zip"), {{"good.txt", "good"}, {"bad.txt", QByteArray(64, 'Q')}}, {}, ZIP_CM_STORE);
-        QByteArray bytes = contents(path("damaged.zip"));
-        const qsizetype at = bytes.indexOf(QByteArray(64, 'Q'));
-        QVERIFY(at > 0);
-        bytes[at + 10] = 'R';
-        writeFile(path("damaged.zip"), bytes);
+        writeFile(path("damaged.zip"), contents(path("damaged.zip")).replace(QByteArray(64, 'Q'), QByteArray(64, 'R')));
         QVERIFY(opened("damaged.zip")->Decompress(target) != 0);
         QCOMPARE(tree(stage->tmp.path()), QStringList({"damaged.zip", "garbage.zip", "target", "target/good.txt"}));
     }
@@ -242,9 +235,8 @@ private slots:
     {
         QFETCH(quint32, declared);
         QFETCH(int, code);
-        QByteArray big(256 * 1024, '\0');
-        for (qsizetype i = 0; i < big.size(); ++i)
-            big[i] = static_cast<char>((i * 7919 + i / 13) & 0xff);
+        QByteArray big(256 * 1024, Qt::Uninitialized);  // does not compress
+        QRandomGenerator(7919).fillRange(reinterpret_cast<quint32*>(big.data()), big.size() / 4);
         writeZip(path("big.zip"), {{"small.txt", "small"}, {"big.bin", big}});
         if (declared)
             QVERIFY(testkit::declareSize(path("big.zip"), declared));
@@ -313,9 +305,8 @@ private slots:
         writeFile(path("src/NEW.TXT"), "same key");
         writeFile(path("src/sub/deeper.txt"), "D");
         auto zip = opened("a.zip");
-        QCOMPARE(zip->AddFile(path("src/new.txt"), false, true), 0);
-        QCOMPARE(zip->AddFile(path("src/new.txt"), false, true), 0);
-        QCOMPARE(zip->AddFile(path("src/NEW.TXT"), false, true), 0);
+        for (const char* file : {"src/new.txt", "src/new.txt", "src/NEW.TXT"})
+            QCOMPARE(zip->AddFile(path(file), false, true), 0);
         // Each name once in the list, whatever its case; the messages keep them all.
         QCOMPARE(listed(*zip), QStringList({"a.txt", "a.txt", "new.txt"}));
         QCOMPARE(zip->GetZipInfo(), QStringLiteral("a.txtnew.txtnew.txtNEW.TXT"));
@@ -342,16 +333,12 @@ private slots:
 
         // Encrypted: the password is asked, given in full, and cut to the unzip buffer when typed longer.
         const QString password(256, QLatin1Char('p'));
-        ziplib::ZPOPT options;
-        options.fJunkDir = 1;
-        options.fEncrypt = 1;
-        ZipCallbacks.password = &OnZipPassword;
-        QCOMPARE(ziplib::ZpInit(&ZipCallbacks), 1);
-        QCOMPARE(ziplib::ZpSetOptions(&options), 1);
-        const QByteArray names[1] = {QFile::encodeName(path("src/sub/deeper.txt"))};
-        QCOMPARE(ziplib::ZpArchive(1, QFile::encodeName(path("enc.zip")), names), ziplib::ZE_ABORT); // no password
+        ZipOptions.fEncrypt = 1;
+        zip->Init(path("enc.zip"));
+        QCOMPARE(zip->AddFile(path("src/sub/deeper.txt"), false, true), ziplib::ZE_ABORT); // no password
         stage->dialogs.inputs = {password};
-        QCOMPARE(ziplib::ZpArchive(1, QFile::encodeName(path("enc.zip")), names), 0);
+        QCOMPARE(zip->AddFile(path("src/sub/deeper.txt"), false, true), 0);
+        ZipOptions.fEncrypt = 0;
         auto encrypted = opened("enc.zip");
         QVERIFY(encrypted->Decompress(path("out")) != 0); // no password: not unpacked
         QVERIFY(!QFile::exists(path("out/deeper.txt")));

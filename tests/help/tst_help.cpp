@@ -33,43 +33,24 @@ QString text(const HelpContent& help, const QString& path)
     return bytes ? QString::fromUtf8(*bytes) : QString();
 }
 
-// Asks for the help file with no owning window; the help window it opens, or nullptr.
-HelpViewer* openHelp(const QString& path)
-{
-    AfficheAide(nullptr, path);
-    return helpWindows().value(0);
-}
-
+// The file's path, or an empty one when it could not be written.
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)
 {
-    QDir().mkpath(QFileInfo(dir.filePath(name)).path());
     QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        return {};
-    return file.fileName();
+    const bool written = QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    return written ? file.fileName() : QString();
 }
 
-// A shell script in place of the help reader, with `output` beside it; none when `script` is empty.
+// A shell script in place of the help reader, with `output` beside it; "-": no reader at all.
 void installFakeReader(const QTemporaryDir& dir, const QByteArray& script, const QByteArray& output)
 {
-    QVERIFY(!writeFile(dir, QStringLiteral("output"), output).isEmpty());
     const QString reader = dir.filePath(QStringLiteral("reader"));
     setHelpReaderProgram(reader);
-    if (script.isEmpty())
+    if (script == "-")
         return;
+    QVERIFY(!writeFile(dir, QStringLiteral("output"), output).isEmpty());
     QVERIFY(!writeFile(dir, QStringLiteral("reader"), "#!/bin/sh\n" + script + "\n").isEmpty());
     QVERIFY(QFile::setPermissions(reader, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-}
-
-// The link targets of a page, as written in its anchors.
-QStringList hrefs(const QString& html)
-{
-    static const QRegularExpression href(QStringLiteral("<a\\s[^>]*href\\s*=\\s*\"([^\"]*)\""),
-                                         QRegularExpression::CaseInsensitiveOption);
-    QStringList links;
-    for (auto it = href.globalMatch(html); it.hasNext();)
-        links.append(it.next().captured(1));
-    return links;
 }
 
 } // namespace
@@ -95,19 +76,20 @@ private slots:
         fake.reset();
     }
 
-    // The file the build compiles, as the help reader hands it over: topic, title, contents, accents, and every link.
-    void generatedFileIsComplete()
+    // The file the build compiles, as the help reader hands it over (topic, title, contents, accents, and every
+    // link), in the viewer: it opens on the default topic, follows links through the file and is reused.
+    void generatedFileInTheViewer()
     {
-        HelpViewer* viewer = openHelp(helpFile());
-        QVERIFY2(viewer, qPrintable(helpFile()));
+        QWidget owner;
+        auto* button = new QWidget(&owner);
+        owner.show();
+        AfficheAide(button, helpFile());
+        QCOMPARE(helpWindows().size(), 1);
+        HelpViewer* viewer = helpWindows().first();
         const HelpContent& help = viewer->help();
-        QCOMPARE(help.defaultTopic, QStringLiteral("/index.html"));
-        QCOMPARE(help.title, QStringLiteral("Aide de Geomira"));
-        QCOMPARE(viewer->windowTitle(), help.title);
-        QVERIFY(text(help, help.defaultTopic).contains(QStringLiteral("Bienvenue dans Geomira")));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Aide de Geomira"));
         QVERIFY(text(help, QStringLiteral("liste-jeux.html")).contains(QStringLiteral("Blason d'une région")));
         QVERIFY(!help.object(QStringLiteral("/absent.html")));
-
         QVERIFY(help.contents.size() >= 8);
         QCOMPARE(help.contents.first().name, QStringLiteral("Bienvenue dans Geomira"));
         QMap<QString, int> depths;
@@ -118,30 +100,20 @@ private slots:
         QCOMPARE(depths.value(QStringLiteral("Bienvenue dans Geomira")), 0);
         QCOMPARE(depths.value(QStringLiteral("Le didacticiel des départements")), 1);
         QVERIFY(help.pages.size() >= 10);
+        static const QRegularExpression href(QStringLiteral("<a\\s[^>]*href\\s*=\\s*\"([^\"]*)\""),
+                                             QRegularExpression::CaseInsensitiveOption);
         for (const QString& page : help.pages) {
-            const QUrl base = HelpContent::pageUrl(page);
-            for (const QString& link : hrefs(text(help, page)))
-                QVERIFY2(help.page(base.resolved(QUrl(link)).path()), qPrintable(page + QStringLiteral(" -> ") + link));
+            for (auto it = href.globalMatch(text(help, page)); it.hasNext();) {
+                const QString link = it.next().captured(1);
+                const QString target = HelpContent::pageUrl(page).resolved(QUrl(link)).path();
+                QVERIFY2(help.page(target), qPrintable(page + QStringLiteral(" -> ") + link));
+            }
         }
-        QVERIFY(fake->dialogs.boxes.isEmpty());
-    }
 
-    // The viewer opens on the default topic, follows links through the file and is reused.
-    void viewerShowsAndFollowsLinks()
-    {
-        QWidget owner;
-        auto* button = new QWidget(&owner);
-        owner.show();
-
-        AfficheAide(button, helpFile());
-        QVERIFY(fake->dialogs.boxes.isEmpty());
-        QCOMPARE(helpWindows().size(), 1);
-        HelpViewer* viewer = helpWindows().first();
         QVERIFY(viewer->isVisible() && viewer->isWindow());
         QCOMPARE(viewer->parentWidget(), &owner); // owned by the window, not by the button
         QCOMPARE(viewer->currentPage(), QStringLiteral("/index.html"));
         QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Bienvenue dans Geomira")));
-
         QVERIFY(viewer->browser()->toHtml().contains(QStringLiteral("href=\"choix-jeu.html\"")));
         emit viewer->browser()->anchorClicked(QUrl(QStringLiteral("choix-jeu.html")));
         QCOMPARE(viewer->currentPage(), QStringLiteral("/choix-jeu.html"));
@@ -179,15 +151,14 @@ private slots:
     // time limit), one box says so, and the window that asked stays as it was.
     void unusableHelpIsReported_data()
     {
-        QTest::addColumn<QString>("path");      // empty: `content` written to a file
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("reader");  // a script in place of the help reader; "-": none at all
-        QTest::addColumn<QByteArray>("output");  // beside the script
+        QTest::addColumn<QString>("path");      // empty: `bytes` written to a file
+        QTest::addColumn<QByteArray>("reader");  // a script in place of the help reader, `bytes` beside it; "-": none at all
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
         const QString introuvable = QStringLiteral("Le fichier d'aide est introuvable :\r\n");
         const QString illisible = QStringLiteral("Le fichier d'aide est illisible ou endommagé :\r\n");
-        QTest::newRow("absent") << QStringLiteral("/nonexistent/help/Geomira.chm") << QByteArray() << QByteArray() << QByteArray() << introuvable;
-        QTest::newRow("folder") << QDir::tempPath() << QByteArray() << QByteArray() << QByteArray() << introuvable;
+        QTest::newRow("absent") << QStringLiteral("/nonexistent/help/Geomira.chm") << QByteArray() << QByteArray() << introuvable;
+        QTest::newRow("folder") << QDir::tempPath() << QByteArray() << QByteArray() << introuvable;
 
         QByteArray noise(20000, Qt::Uninitialized);
         QRandomGenerator(42).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
@@ -209,7 +180,7 @@ private slots:
             {"listing loop", QByteArray(whole).replace(204 + 16, 4, QByteArray(4, '\0'))},
         };
         for (const auto& [name, content] : damaged)
-            QTest::newRow(name) << QString() << content << QByteArray() << QByteArray() << illisible;
+            QTest::newRow(name) << QString() << QByteArray() << content << illisible;
 
         HelpContent big;
         big.defaultTopic = QStringLiteral("/index.html");
@@ -226,20 +197,19 @@ private slots:
             {"reader missing", {"-", {}}},
         };
         for (const auto& [name, reader] : readers)
-            QTest::newRow(name) << helpFile() << QByteArray() << reader.first << reader.second << illisible;
+            QTest::newRow(name) << helpFile() << reader.first << reader.second << illisible;
     }
     void unusableHelpIsReported()
     {
         QFETCH(QString, path);
-        QFETCH(QByteArray, content);
         QFETCH(QByteArray, reader);
-        QFETCH(QByteArray, output);
+        QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QTemporaryDir dir;
         if (path.isEmpty())
-            path = writeFile(dir, QStringLiteral("Geomira.chm"), content);
+            path = writeFile(dir, QStringLiteral("Geomira.chm"), bytes);
         if (!reader.isEmpty())
-            installFakeReader(dir, reader == "-" ? QByteArray() : reader, output);
+            installFakeReader(dir, reader, bytes);
 
         QWidget owner;
         owner.show();
@@ -263,7 +233,8 @@ private slots:
         QTemporaryDir dir;
         installFakeReader(dir, "exec cat \"$(dirname \"$0\")/output\"", help.toBytes());
 
-        HelpViewer* viewer = openHelp(helpFile());
+        AfficheAide(nullptr, helpFile());  // with no owning window
+        HelpViewer* viewer = helpWindows().value(0);
         QVERIFY(viewer);
         QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("grande page")));
         emit viewer->browser()->anchorClicked(QUrl(QStringLiteral("big.html")));
@@ -291,7 +262,8 @@ private slots:
         chmcmd.start(QStringLiteral(GEOMIRA_CHMCMD), {QStringLiteral("--no-html-scan"), QStringLiteral("t.hhp")});
         QVERIFY(chmcmd.waitForFinished(-1));
 
-        HelpViewer* viewer = openHelp(dir.filePath(QStringLiteral("t.chm")));
+        AfficheAide(nullptr, dir.filePath(QStringLiteral("t.chm")));
+        HelpViewer* viewer = helpWindows().value(0);
         QVERIFY(viewer);
         QCOMPARE(viewer->help().defaultTopic, QStringLiteral("/b.html"));
         QCOMPARE(viewer->help().pages, (QStringList{QStringLiteral("/b.html"), QStringLiteral("/sub/a.html")}));

@@ -18,13 +18,12 @@ std::vector<FormInstanceBase*> g_order;
 
 class PlainForm : public platform::FormWindow {
 public:
-    PlainForm() { label = new QLabel(this); }
     void Form_Load() override
     {
         g_events << QStringLiteral("load:") + instance()->className();
         label->setText(QStringLiteral("fresh"));
     }
-    QLabel* label;
+    QLabel* label = new QLabel(this);
 };
 
 // A main window: closing it unloads every window.
@@ -39,17 +38,12 @@ public:
 
 class TimedForm : public PlainForm {
 public:
-    TimedForm()
-    {
-        timer = new QTimer(this);
-        timer->setInterval(1000);
-    }
     void Form_Load() override
     {
         PlainForm::Form_Load();
-        timer->start();
+        timer->start(1000);
     }
-    QTimer* timer;
+    QTimer* timer = new QTimer(this);
 };
 
 FormInstance<MainForm> Alpha("Alpha");
@@ -163,8 +157,7 @@ private slots:
     {
         platform::End();
         Beta.Show();
-        QVERIFY(Beta.isLoaded());
-        QVERIFY(!Beta.isVisible());
+        QVERIFY(Beta.isLoaded() && !Beta.isVisible());
         platform::resetProgramEnded();
     }
 };

@@ -6,7 +6,6 @@
 #include "app/Application.h"
 #include "app/Didacticiel.h"
 #include "app/Geomira.h"
-#include "app/Globals.h"
 #include "app/Menu.h"
 #include "app/Rapport.h"
 #include "app/Sommaire.h"
@@ -42,7 +41,6 @@ struct Step {
     std::function<void()> act;
 };
 
-bool quizOver() { return !win::CarteDep.isLoaded() || !win::CarteDep.ifLoaded()->isVisible(); }
 bool hubShown() { return win::Sommaire.isVisible() && !win::CarteDep.isLoaded() && !win::Menu.isLoaded(); }
 
 // Picks a game in the chooser: one question, easy, with the shortest limit.
@@ -59,14 +57,16 @@ void choose(int game)
     menu->JoueOK->click();
 }
 
-void copyFolder(const QString& from, const QString& to)
+// Copies the application folder but its data files, which the first launch unpacks.
+void copyWithoutData(const QString& from, const QString& to)
 {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
         const QString target = to + u'/' + QDir(from).relativeFilePath(file);
         QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
+        if (!target.endsWith(u".dat"_s))
+            QFile::copy(file, target);
     }
 }
 
@@ -112,8 +112,6 @@ private:
     void answerBoxes()
     {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (held_ && !held_->isVisible())
-            held_ = nullptr;
         if (!box)
             return;
         if (box->windowTitle() == u"Erreur de Saisie"_s) {
@@ -146,15 +144,8 @@ public:
 
 std::deque<Step> script()
 {
-    auto always = [] { return true; };
-    // Back on the hub, through the report when the game left one.
-    auto over = [] {
-        return Step{"game over", [] { return hubShown() || win::Rapport.isVisible(); }, [] {
-                        if (win::Rapport.isVisible())
-                            win::Rapport->Fermer->click();
-                    }};
-    };
-    auto toGame = [](int game) {
+    const auto quiz = [] { return win::CarteDep.isLoaded() && win::CarteDep.ifLoaded()->isVisible(); };
+    const auto toGame = [](int game) {
         return Step{"a game", hubShown, [game] {
                         win::Sommaire->Play->click();
                         QTimer::singleShot(0, [game] {
@@ -163,8 +154,44 @@ std::deque<Step> script()
                         });
                     }};
     };
-    auto quiz = [] { return win::CarteDep.isLoaded() && win::CarteDep.ifLoaded()->isVisible(); };
-    auto tutorial = [](int choice, int family) {
+    std::deque<Step> steps = {
+        {"title screen", [] { return true; }, [] { win::Geomira.Show(); }},
+        {"to the hub", [] { return win::Geomira.isVisible(); }, [] { win::Geomira->Label3_Click(); }},
+        // First launch: the archive is unpacked, then the chooser opens.
+        toGame(1),
+        {"game 1: refused, then the time runs out", quiz, [] {
+             CarteDep* c = win::CarteDep.ifLoaded();
+             c->Rep->setText(u"Paris2"_s);
+             int16_t key = 13;
+             c->Rep_KeyPress(key);
+         }},
+        {"game 1 over: the report closed", [] { return win::Rapport.isVisible(); },
+         [] { win::Rapport->Fermer->click(); }},
+    };
+    const std::pair<int, Step> games[] = {
+        {7, {"game 7: don't know", quiz, [] { win::CarteDep->NoSais->click(); }}},
+        {11, {"game 11: don't know", quiz, [] { win::CarteDep->NoSais->click(); }}},
+        {16, {"game 16: a refused number left open under the countdown", quiz, [] {
+                  CarteDep* c = win::CarteDep.ifLoaded();
+                  c->D[0]->setText(u"99"_s);
+                  int16_t key = 13;
+                  c->D_KeyPress(0, key);
+              }}},
+        {21, {"game 21: don't know", quiz, [] { win::CarteDep->NoSais->click(); }}},
+        {28, {"game 28: a proposal", quiz, [] { win::CarteDep->Choix[0]->click(); }}},
+        {31, {"game 31: the time runs out", quiz, [] {}}},
+    };
+    for (const auto& [game, play] : games) {
+        steps.push_back(toGame(game));
+        steps.push_back(play);
+        // Back on the hub, through the report when the game left one.
+        steps.push_back({"game over", [] { return hubShown() || win::Rapport.isVisible(); }, [] {
+                             if (win::Rapport.isVisible())
+                                 win::Rapport->Fermer->click();
+                         }});
+    }
+
+    const auto tutorial = [](int choice, int family) {
         return Step{"a tutorial", hubShown, [choice, family] {
                         win::Sommaire->Didac->click();
                         Didacticiel* chooser = win::Didacticiel.ifLoaded();
@@ -174,68 +201,28 @@ std::deque<Step> script()
                         chooser->Ok->click();
                     }};
     };
-    auto tutorialShown = [](platform::FormInstanceBase& instance) {
-        return [&instance] { return instance.isVisible(); };
-    };
     QElapsedTimer* pause = new QElapsedTimer;  // freed with the last step
-    auto after = [pause](int ms) { return [pause, ms] { return pause->isValid() && pause->elapsed() > ms; }; };
-    auto startPause = [pause] { pause->start(); };
-
-    return {
-        {"title screen", always, [] { win::Geomira.Show(); }},
-        {"to the hub", [] { return win::Geomira.isVisible(); }, [] { win::Geomira->Label3_Click(); }},
-        // First launch: the archive is unpacked, then the chooser opens.
-        toGame(1),
-        {"game 1: refused, then the time runs out", quiz, [startPause] {
-             CarteDep* c = win::CarteDep.ifLoaded();
-             c->Rep->setText(u"Paris2"_s);
-             int16_t key = 13;
-             c->Rep_KeyPress(key);
-             startPause();
-         }},
-        {"game 1 over: the report closed", [] { return win::Rapport.isVisible(); },
-         [] { win::Rapport->Fermer->click(); }},
-        toGame(7),
-        {"game 7: don't know", quiz, [] { win::CarteDep->NoSais->click(); }},
-        over(),
-        toGame(11),
-        {"game 11: don't know", quiz, [] { win::CarteDep->NoSais->click(); }},
-        over(),
-        toGame(16),
-        {"game 16: a refused number left open under the countdown", quiz, [] {
-             CarteDep* c = win::CarteDep.ifLoaded();
-             c->D[0]->setText(u"99"_s);
-             int16_t key = 13;
-             c->D_KeyPress(0, key);
-         }},
-        over(),
-        toGame(21),
-        {"game 21: don't know", quiz, [] { win::CarteDep->NoSais->click(); }},
-        over(),
-        toGame(28),
-        {"game 28: a proposal", quiz, [] { win::CarteDep->Choix[0]->click(); }},
-        over(),
-        toGame(31),
-        {"game 31: the time runs out", quiz, [] {}},
-        over(),
+    const auto after = [pause](int ms) { return [pause, ms] { return pause->isValid() && pause->elapsed() > ms; }; };
+    steps.insert(steps.end(), {
         tutorial(0, -1),
-        {"départements tutorial: next item", tutorialShown(win::DidacDept),
-         [startPause] { win::DidacDept->plus->click(); startPause(); }},
+        {"départements tutorial: next item", [] { return win::DidacDept.isVisible(); },
+         [pause] { win::DidacDept->plus->click(); pause->start(); }},
         {"départements tutorial: stop", after(400), [] { win::DidacDept->Stop->click(); }},
         tutorial(1, -1),
-        {"régions tutorial: next item", tutorialShown(win::DidacReg),
-         [startPause] { win::DidacReg->plus->click(); startPause(); }},
+        {"régions tutorial: next item", [] { return win::DidacReg.isVisible(); },
+         [pause] { win::DidacReg->plus->click(); pause->start(); }},
         {"régions tutorial: stop", after(1200), [] { win::DidacReg->Stop->click(); }},
         tutorial(2, 0),
-        {"statistics of the départements", tutorialShown(win::DidacPop), [] { win::DidacPop->Retour->click(); }},
+        {"statistics of the départements", [] { return win::DidacPop.isVisible(); }, [] { win::DidacPop->Retour->click(); }},
         tutorial(2, 1),
-        {"statistics of the régions", tutorialShown(win::DidacPop2), [] { win::DidacPop2->Retour->click(); }},
+        {"statistics of the régions", [] { return win::DidacPop2.isVisible(); }, [] { win::DidacPop2->Retour->click(); }},
         {"help from the hub", hubShown, [] { win::Sommaire->aide->click(); }},
         {"quit from the hub", hubShown, [pause] {
              delete pause;
              win::Sommaire->close();
          }},
-    };
+    });
+    return steps;
 }
 
 } // namespace
@@ -245,9 +232,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     PrepareApplication(app);
     QTemporaryDir folder;
-    copyFolder(qEnvironmentVariable("GEOMIRA_APP_DIR"), folder.path());
-    for (const QString& name : QDir(folder.path()).entryList({u"*.dat"_s}))
-        QFile::remove(folder.filePath(name));
+    copyWithoutData(qEnvironmentVariable("GEOMIRA_APP_DIR"), folder.path());
     platform::setAppPath(folder.path());
     platform::setHelpReaderProgram(folder.filePath(u"geomira-helpreader"_s));
 
