@@ -3,8 +3,8 @@
 #include "app/Sommaire.h"
 #include "platform/Conversions.h"
 #include "platform/Screen.h"
+#include "testkit/Layout.h"
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -40,29 +40,6 @@ QString decrit(const QWidget* w)
         .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// Whether the control's text fits it: every line of a label within its width (wrapped ones within its
-// height too), a caption within its button or frame, a box's text within the box.
-bool texteTient(const QWidget* w)
-{
-    const QFontMetrics fm(w->font());
-    if (auto* label = qobject_cast<const QLabel*>(w)) {
-        const QString texte = label->text().replace(u"\r\n"_s, u"\n"_s);
-        if (texte.isEmpty() || !label->pixmap().isNull())
-            return true;
-        const QRect cadre = label->contentsRect();
-        if (label->wordWrap())
-            return fm.boundingRect(cadre, int(label->alignment()) | Qt::TextWordWrap, texte).height() <= cadre.height();
-        return fm.boundingRect(cadre, int(label->alignment()), texte).width() <= cadre.width();
-    }
-    if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        return fm.horizontalAdvance(button->text()) + 4 <= w->width();
-    if (auto* box = qobject_cast<const QGroupBox*>(w))
-        return fm.horizontalAdvance(box->title()) + 16 <= w->width();
-    if (auto* edit = qobject_cast<const QLineEdit*>(w))
-        return fm.horizontalAdvance(edit->text()) + 6 <= w->width();
-    return true;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- settings and small steps
@@ -93,6 +70,8 @@ bool aideColorie(int g, int niveau)
 }
 
 bool jeuCarte(int g) { return parmi(g, {3, 4, 12, 13, 20, 22, 23}); }
+
+bool jeuRapport(int g) { return parmi(g, {1, 2, 5, 6, 10, 11, 15, 17, 19, 21, 24, 25, 27, 28, 29, 30}); }
 
 void colonnesDepartements()
 {
@@ -198,8 +177,9 @@ void verifieBoite(const testkit::ShownBox& box, const QString& prompt, int style
 
 QStringList defautsDeDisposition(QWidget* fenetre)
 {
-    QStringList defauts;
-    // The design's controls: the window's own and those of its frames and picture boxes.
+    QStringList defauts = testkit::layoutFaults(fenetre).split(u'\n', Qt::SkipEmptyParts);
+    // Beyond frames, no two controls of the window, of one frame or of the map may overlap;
+    // the answer boxes' texts must fit them too.
     QList<QWidget*> conteneurs{fenetre};
     for (QWidget* w : fenetre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isVisibleTo(fenetre) && (qobject_cast<QGroupBox*>(w) || qobject_cast<MapBox*>(w)))
@@ -212,15 +192,13 @@ QStringList defautsDeDisposition(QWidget* fenetre)
                 controles << w;
         }
         for (int i = 0; i < controles.size(); ++i) {
-            QWidget* w = controles[i];
-            if (!conteneur->rect().contains(w->geometry()))
-                defauts << u"outside: "_s + decrit(w);
-            if (!texteTient(w))
-                defauts << u"text too long: "_s + decrit(w);
+            if (auto* box = qobject_cast<QLineEdit*>(controles[i]);
+                box && box->fontMetrics().horizontalAdvance(box->text()) + 6 > box->width())
+                defauts << u"text too long: "_s + decrit(box);
             for (int j = i + 1; j < controles.size(); ++j) {
-                const QRect commun = w->geometry() & controles[j]->geometry();
+                const QRect commun = controles[i]->geometry() & controles[j]->geometry();
                 if (commun.width() > 1 && commun.height() > 1)
-                    defauts << u"overlap: "_s + decrit(w) + u" / "_s + decrit(controles[j]);
+                    defauts << u"overlap: "_s + decrit(controles[i]) + u" / "_s + decrit(controles[j]);
             }
         }
     }
@@ -270,10 +248,11 @@ void QuizFixture::colonnesQuestion()
     colonnes<QString>({"question", "controles", "infobulle", "resume", "aide"});
 }
 
-void QuizFixture::jeu(int g, const QString& infobulle, const QString& resume, const QString& aideFacile,
-                      const QString& aideDifficile)
+void QuizFixture::jeu(int g, const QString& infobulle, const QString& aideFacile, const QString& aideDifficile,
+                      const QString& resume)
 {
-    textes_ = {g, infobulle, resume, aideFacile, aideDifficile};
+    const QString tire = jeuRapport(g) ? QString(infobulle).replace(u"R:"_s, u"R :"_s) : QString();
+    textes_ = {g, infobulle, resume.isEmpty() ? tire : resume, aideFacile, aideDifficile};
 }
 
 void QuizFixture::ligneQuestion(const char* nom, int niveau, int n, const QString& question, const QString& controles,
@@ -652,12 +631,18 @@ void QuizFixture::partie(const Reponse& repondre)
     }
     verifieBoite(fake->dialogs.boxes.last(), kFin + score + u" de réussite."_s, 64, u"Terminé"_s);
     if (erreurs > 0) {
-        // The errors, an empty line and the dated line; the quiz window gone, its countdown stopped.
-        QVERIFY(win::Rapport.isVisible() && !c->isVisible() && !c->Timer1->isActive());
+        // The errors, an empty line and the dated line; the quiz window gone, its countdown stopped,
+        // the chooser kept; nothing is judged any more.
+        QVERIFY(win::Rapport.isVisible() && win::Menu.isLoaded() && !c->isVisible() && !c->Timer1->isActive());
         const QStringList lignes = lignesRapport();
         QCOMPARE(lignes.size(), erreurs + 2);
         QCOMPARE(lignes.mid(erreurs), (QStringList{QString(), kDatee}));
         QCOMPARE(win::Rapport->RichTextBox1->toPlainText().count(u"Correction de vos erreurs"_s), 1);
+        const qsizetype boites = fake->dialogs.boxes.size();
+        for (int t = 0; t < 40; ++t)
+            c->Timer1_Timer();
+        c->NoSais_Click();
+        QCOMPARE(fake->dialogs.boxes.size(), boites);
     } else {
         QVERIFY(win::Sommaire.isVisible() && !win::Menu.isLoaded() && !win::Rapport.isVisible());
     }

@@ -55,6 +55,8 @@ bool aideColorie(int g, int niveau);
 // Games answered by a click on the map, or by one of three proposals.
 bool jeuCarte(int g);
 inline bool jeuChoix(int g) { return g >= 27 && g <= 30; }
+// Games that report the player's errors.
+bool jeuRapport(int g);
 
 // Writes a pixel file of the application folder from (x, y, département) triples
 // (inline: the tutorial tests use it too).
@@ -120,9 +122,10 @@ public:
     // The first question of a game. Easy rows play untimed with 10 questions; hard rows
     // play timed with "Toutes". score and barre: tops (twips) of the score frame and of
     // the time bar; controles: the answer controls shown ("Info Rep OK ListRep Choix Blason").
+    // The report's summary is the tooltip written "R :", unless the game words it otherwise.
     static void colonnesQuestion();
-    void jeu(int g, const QString& infobulle, const QString& resume, const QString& aideFacile,
-             const QString& aideDifficile);
+    void jeu(int g, const QString& infobulle, const QString& aideFacile, const QString& aideDifficile,
+             const QString& resume = {});
     void ligneQuestion(const char* nom, int niveau, int n, const QString& question, const QString& controles,
                        int score, int barre = 0);
     void question();

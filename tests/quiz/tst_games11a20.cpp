@@ -18,18 +18,18 @@ const QString CRLF = u"\r\n"_s;
 const QString NOTE_1 = u" 1/ 1 soit  100 % "_s, NOTE_0 = u" 0/ 1 soit  0 % "_s;
 
 bool parNom(int g) { return g == 17 || g == 18; }
-bool rapportJeu(int g) { return g == 11 || g == 15 || g == 17 || g == 19; }
 // Five questions of which the second is wrong: in games 15 to 18 five boxes of six still count.
 QString rowScore(int g) { return g >= 15 && g <= 18 ? u" 2.83/ 5 soit  56.67 % "_s : u" 2/ 5 soit  40 % "_s; }
 
-// The marks' pictures: a green or red middle on the grey that is taken for their background.
+// The marks' pictures: a green or red middle on the grey that is taken for their background,
+// down to (8, 17), where the drawn tick and cross both pass.
 void ecritMarques()
 {
     for (const auto& [nom, couleur] : {std::pair{u"Ok.bmp"_s, QColor(Qt::green)}, std::pair{u"Faux.bmp"_s, QColor(Qt::red)}}) {
         QImage image(25, 25, QImage::Format_RGB32);
         image.fill(QColor(240, 240, 240));
         for (int x = 8; x < 17; ++x) {
-            for (int y = 8; y < 17; ++y)
+            for (int y = 8; y < 18; ++y)
                 image.setPixelColor(x, y, couleur);
         }
         QVERIFY(image.save(platform::appFile(nom), "BMP"));
@@ -52,55 +52,54 @@ private slots:
         const QString q11 = u"Quel est le n° du département "_s;
         const QString p12 = u"Placer la préfecture suivante dans le bon département"_s;
         jeu(11, u"Q: Nom de la préfecture départementale  -  R: Numéro du département"_s,
-            u"Q: Nom de la préfecture départementale  -  R : Numéro du département"_s,
             u"Colorie le département et indique son nom"_s, u"Ne colorie pas le département et n'indique pas son nom"_s);
         ligneQuestion("11 easy 2A", 0, 96, CRLF + q11 + u"Corse du Sud ayant pour préfecture : \r\nAjaccio"_s, rep, 4080);
         ligneQuestion("11 easy 2B", 0, 20, q11 + u"Haute Corse ayant pour préfecture : \r\nBastia"_s, rep, 4080);
         ligneQuestion("11 hard 2A", 1, 96, CRLF + q11 + u"ayant pour préfecture : \r\nAjaccio"_s, rep, 4560, 4080);
-        jeu(12, u"Q: Nom de la préfecture départementale  -  R: Positionner la préfecture dans le bon département"_s, {},
+        jeu(12, u"Q: Nom de la préfecture départementale  -  R: Positionner la préfecture dans le bon département"_s,
             u"Indique le numéro du département"_s, u"N'indique pas le numéro du département"_s);
         ligneQuestion("12 easy 5", 0, 5, p12 + u" : 5\r\nGap"_s, {}, 2880);
         ligneQuestion("12 easy 2B", 0, 20, p12 + u" : 2B\r\nBastia"_s, {}, 2880);
         ligneQuestion("12 hard 5", 1, 5, p12 + u"\r\nGap"_s, {}, 3320, 2880);
-        jeu(13, u"Q: Nom d'une région  -  R: Positionner la région"_s, {}, u"Indique le numéro et le nom des départements"_s,
+        jeu(13, u"Q: Nom d'une région  -  R: Positionner la région"_s,
+            u"Indique le numéro et le nom des départements"_s,
             u"N'indique pas le numéro, ni le nom des départements"_s);
         ligneQuestion("13 easy", 0, 8, u"Placer la région Corse sur la carte"_s, u"Info"_s, 6480);
         ligneQuestion("13 hard", 1, 1, u"Placer la région Alsace sur la carte"_s, {}, 6480, 7200);
-        jeu(14, u"Q: Colorie une région  -  R: Nom de la région"_s, {}, u"Donne la liste des régions"_s,
+        jeu(14, u"Q: Colorie une région  -  R: Nom de la région"_s, u"Donne la liste des régions"_s,
             u"Ne donne pas la liste des régions"_s);
         ligneQuestion("14 easy", 0, 1, u"Quel est le nom de la région coloriée"_s, liste, 4080);
         ligneQuestion("14 hard", 1, 1, u"Quel est le nom de la région coloriée"_s, rep, 4560, 4080);
         jeu(15, u"Q: Nom d'une région  -  R: Numéro des départements"_s,
-            u"Q: Nom d'une région  -  R : Numéro des départements"_s,
             u"Colorie la région et donne le nom des départements"_s,
             u"Ne colorie pas la région et ne donne pas le nom des départements"_s);
         ligneQuestion("15 easy", 0, 1, u"Indiquer le n° des départements de la région Alsace"_s, u"Info"_s, 6480);
         ligneQuestion("15 hard", 1, 14, u"Indiquer le n° des départements de la région Midi-Pyrénées"_s, u"Info"_s, 6480,
                       7200);
-        jeu(16, u"Q: Colorie une région  -  R: Numéro des départements"_s, {},
+        jeu(16, u"Q: Colorie une région  -  R: Numéro des départements"_s,
             u"Indique le nom de la région et le nom des départements"_s,
             u"N'indique pas le nom de la région, ni le nom des départements"_s);
         ligneQuestion("16 easy", 0, 8, u"Indiquer le n° des départements de la région coloriée\r\nCorse"_s, u"Info"_s, 6480);
         ligneQuestion("16 hard", 1, 8, u"Indiquer le n° des départements de la région coloriée"_s, u"Info"_s, 6480, 7200);
-        jeu(17, u"Q: Nom d'une région  -  R: Nom des départements"_s, u"Q: Nom d'une région  -  R : Noms des départements"_s,
+        jeu(17, u"Q: Nom d'une région  -  R: Nom des départements"_s,
             u"Colorie la région et donne le numéro des départements"_s,
-            u"Ne colorie pas la région et ne donne pas le numéro des départements"_s);
+            u"Ne colorie pas la région et ne donne pas le numéro des départements"_s,
+            u"Q: Nom d'une région  -  R : Noms des départements"_s);
         ligneQuestion("17 easy", 0, 1, u"Indiquer le nom des départements de la région Alsace"_s, u"Info"_s, 6480);
         ligneQuestion("17 hard", 1, 22, u"Indiquer le nom des départements de la région Rhône-Alpes"_s, u"Info"_s, 6480,
                       7200);
-        jeu(18, u"Q: Colorie une région  -  R: Noms des départements"_s, {},
+        jeu(18, u"Q: Colorie une région  -  R: Noms des départements"_s,
             u"Indique le nom de la région et le numéro des départements"_s,
             u"N'indique pas le nom de la région, ni les numéro des départements"_s);
         ligneQuestion("18 easy", 0, 1, u"Indiquer le nom des départements de la région coloriée\r\nAlsace"_s, u"Info"_s,
                       6480);
         ligneQuestion("18 hard", 1, 1, u"Indiquer le nom des départements de la région coloriée"_s, u"Info"_s, 6480, 7200);
         jeu(19, u"Q: Numéro des départements  -  R: Nom de la région"_s,
-            u"Q: Numéro des départements  -  R : Nom de la région"_s,
             u"Colorie la région, donne le nom des départements et la liste des régions"_s,
             u"Ne colorie pas la région, ne donne pas le nom des départements, ni la liste des régions"_s);
         ligneQuestion("19 easy", 0, 1, u"Question  1/ 10 : Nom de la région :"_s, u"Info OK ListRep"_s, 6480);
         ligneQuestion("19 hard", 1, 1, u"Question  1/ 22 : Nom de la région :"_s, u"Info Rep OK"_s, 6480, 7200);
-        jeu(20, u"Q: Numéro des départements  -  R: Positionner la région correspondante"_s, {},
+        jeu(20, u"Q: Numéro des départements  -  R: Positionner la région correspondante"_s,
             u"Indique le nom des départements"_s, u"N'indique pas le nom des départements"_s);
         ligneQuestion("20 easy", 0, 1, u" Positionner la région correspondante"_s, u"Info"_s, 6480);
         ligneQuestion("20 hard", 1, 8, u" Positionner la région correspondante"_s, u"Info"_s, 6480, 7200);
@@ -337,7 +336,7 @@ private slots:
         QVERIFY(fake->sound.played.isEmpty());  // no sound on the results path
         QCOMPARE(masquagesAvant, niveau == 0 ? 1 : 0);  // repaint before the message, easy level only
         QCOMPARE(c->Note->text(), note);
-        QCOMPARE(lignesRapport(), rapportJeu(g) && !ligne.isEmpty() ? QStringList{ligne} : QStringList{});
+        QCOMPARE(lignesRapport(), jeuRapport(g) && !ligne.isEmpty() ? QStringList{ligne} : QStringList{});
         QVERIFY(c->Question->title().startsWith(u"Question  2/ 10"_s));
         for (QLabel* e : c->Etat)
             QVERIFY(e->isHidden());
@@ -420,8 +419,8 @@ private slots:
             QVERIFY2(c->Note->text().contains(u"/"_s + platform::Str(q) + u" soit "_s), qPrintable(c->Note->text()));
         }
         QCOMPARE(fake->dialogs.boxes.last().title, u"Terminé"_s);
-        QCOMPARE(win::Rapport.isVisible(), rapportJeu(g));
-        QCOMPARE(win::Sommaire.isVisible(), !rapportJeu(g));
+        QCOMPARE(win::Rapport.isVisible(), jeuRapport(g));
+        QCOMPARE(win::Sommaire.isVisible(), !jeuRapport(g));
     }
 
     void lastQuestionWithFractions()
@@ -513,11 +512,7 @@ private slots:
         // Each mark stands on the frame with no square of its own: the pictures'
         // background colour (their corner's) is transparent.
         QFETCH(bool, manquantes);
-        QImage image(25, 25, QImage::Format_RGB32);
-        image.fill(QColor(240, 240, 240));
-        image.setPixelColor(8, 17, Qt::red);  // where the drawn tick and cross both pass
-        for (const QString& nom : {u"Ok.bmp"_s, u"Faux.bmp"_s})
-            QVERIFY(image.save(platform::appFile(nom), "BMP"));
+        ecritMarques();
         if (manquantes)
             fake->pictures.missing = {u"Ok.bmp"_s, u"Faux.bmp"_s};
         CarteDep* c = lance({.jeu = u"16"_s, .niveau = 1}, {tirage22(1)});
@@ -541,8 +536,8 @@ private slots:
     {
         colonnesPartie();
         for (int g = 11; g <= 20; ++g) {
-            lignePartie(g, 0, rapportJeu(g) ? 3 : 0, rowScore(g));
-            lignePartie(g, 1, rapportJeu(g) ? (g == 19 ? 2 : 3) : 0, rowScore(g));  // no line for a wrong name in 19
+            lignePartie(g, 0, jeuRapport(g) ? 3 : 0, rowScore(g));
+            lignePartie(g, 1, jeuRapport(g) ? (g == 19 ? 2 : 3) : 0, rowScore(g));  // no line for a wrong name in 19
         }
         for (int g : {11, 15, 17, 19})
             lignePartieJuste(g, 0);
@@ -567,18 +562,6 @@ private slots:
                 textes[0].clear();  // one box left empty: judged wrong
             saisit(c, parNom(g), textes);
         });
-    }
-
-    // Pictures of a few questions, for a look at the layouts (GEOMIRA_SCREENSHOTS).
-    void screenshots()
-    {
-        if (qEnvironmentVariableIsEmpty("GEOMIRA_SCREENSHOTS"))
-            QSKIP("GEOMIRA_SCREENSHOTS not set");
-        for (const auto& [jeu, niveau] : {std::pair{11, 0}, std::pair{13, 1}, std::pair{16, 0}, std::pair{17, 1},
-                                          std::pair{19, 0}, std::pair{20, 0}}) {
-            CarteDep* c = relance({.jeu = num(jeu), .niveau = niveau}, {jeu >= 13 ? tirage22(22) : tirage96(96)});
-            testkit::screenshot(c, u"jeu"_s + num(jeu) + (niveau == 0 ? u"_facile"_s : u"_difficile"_s));
-        }
     }
 };
 

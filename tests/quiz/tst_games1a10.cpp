@@ -16,28 +16,25 @@ private slots:
         colonnesQuestion();
         const QString rep = u"Rep OK"_s, liste = u"OK ListRep"_s, colorie = u"Colorie le département"_s;
         const QString pref = u"Quel est le nom de la préfecture du"_s, pref6 = pref + u" département "_s;
-        jeu(1, u"Q: Numéro d'un département  -  R: Nom du département"_s,
-            u"Q: Numéro d'un département  -  R : Nom du département"_s, colorie, u"Ne colorie pas le département"_s);
+        jeu(1, u"Q: Numéro d'un département  -  R: Nom du département"_s, colorie, u"Ne colorie pas le département"_s);
         ligneQuestion("1 easy 7", 0, 7, u"\r\nQuel est le nom du département n° 7"_s, rep, 4080);
         ligneQuestion("1 easy 2B", 0, 20, u"\r\nQuel est le nom du département n° 2B"_s, rep, 4080);
         ligneQuestion("1 hard 2A", 1, 96, u"\r\nQuel est le nom du département n° 2A"_s, rep, 4560, 4080);
-        jeu(2, u"Q: Nom d'un département  -  R: Numéro du département"_s,
-            u"Q: Nom d'un département  -  R : Numéro du département"_s, colorie, u"Ne colorie pas le département"_s);
+        jeu(2, u"Q: Nom d'un département  -  R: Numéro du département"_s, colorie, u"Ne colorie pas le département"_s);
         ligneQuestion("2 easy 7", 0, 7, u"Quel est le n° du département :\r\nArdèche"_s, rep, 4080);
         ligneQuestion("2 hard 2B", 1, 20, u"Quel est le n° du département :\r\nHaute Corse"_s, rep, 4560, 4080);
-        jeu(3, u"Q: Numéro d'un département  -  R: Positionner le département"_s, {}, u"Indique le nom du département"_s,
+        jeu(3, u"Q: Numéro d'un département  -  R: Positionner le département"_s, u"Indique le nom du département"_s,
             u"N'indique pas le nom du département"_s);
         ligneQuestion("3 easy 7", 0, 7, u"Placer le département n° 7\r\nArdèche"_s, {}, 2880);
         ligneQuestion("3 easy 2A", 0, 96, u"Placer le département n° 2A\r\nCorse du Sud"_s, {}, 2880);
         ligneQuestion("3 hard 2B", 1, 20, u"Placer le département n° 2B"_s, {}, 3320, 2880);
-        jeu(4, u"Q: Nom d'un département  -  R: Positionner le département"_s, {},
-            u"Indique le numéro du département"_s, u"N'indique pas le numéro du département"_s);
+        jeu(4, u"Q: Nom d'un département  -  R: Positionner le département"_s, u"Indique le numéro du département"_s,
+            u"N'indique pas le numéro du département"_s);
         ligneQuestion("4 easy 7", 0, 7, u"Placer le département \r\nArdèche (7)"_s, {}, 2880);
         ligneQuestion("4 easy 2B", 0, 20, u"Placer le département \r\nHaute Corse (2B)"_s, {}, 2880);
         ligneQuestion("4 easy 85", 0, 85, u"Placer le département \r\nVendée (85)"_s, {}, 2880);
         ligneQuestion("4 hard 2A", 1, 96, u"Placer le département Corse du Sud"_s, {}, 3320, 2880);
         jeu(5, u"Q: Numéro d'un département  -  R: Nom de la préfecture départementale"_s,
-            u"Q: Numéro d'un département  -  R : Nom de la préfecture départementale"_s,
             u"Colorie le département, donne son nom et la liste des préfectures"_s,
             u"Ne colorie pas le département, ne donne pas son nom ni la liste des préfectures"_s);
         ligneQuestion("5 easy 50", 0, 50, pref + u"\r\ndépartement n° 50\r\nManche"_s, liste, 4080);
@@ -47,7 +44,6 @@ private slots:
         ligneQuestion("5 hard 2B", 1, 20, pref + u" \r\ndépartement 2B"_s, rep, 4560, 4080);
         ligneQuestion("5 hard 2A", 1, 96, u"Quel est le nom du la préfecture du \r\ndépartement 2A"_s, rep, 4560, 4080);
         jeu(6, u"Q: Nom d'un département  -  R: Nom de la préfecture départementale"_s,
-            u"Q: Nom d'un département  -  R : Nom de la préfecture départementale"_s,
             u"Colorie le département, donne son numéro et la liste des préfectures"_s,
             u"Ne colorie pas le département, ne donne pas son numéro ni la liste des préfectures"_s);
         ligneQuestion("6 easy 1", 0, 1, pref6 + u"Ain :  1"_s, liste, 4080);
@@ -56,19 +52,19 @@ private slots:
         ligneQuestion("6 hard 27", 1, 27, pref6 + u"Eure"_s, rep, 4560, 4080);
         ligneQuestion("6 hard 2B", 1, 20, pref6 + u"Haute Corse"_s, rep, 4560, 4080);
         ligneQuestion("6 hard 2A", 1, 96, u"Quel est le nom du la préfecture du département Corse du Sud"_s, rep, 4560, 4080);
-        jeu(7, u"Q: Colorie un département  -  R: Numéro du département"_s, {}, u"Indique le nom du département colorié"_s,
+        jeu(7, u"Q: Colorie un département  -  R: Numéro du département"_s, u"Indique le nom du département colorié"_s,
             u"N'indique pas le nom du département colorié"_s);
         ligneQuestion("7 easy 7", 0, 7, u"Quel est le n° du département colorié\r\nArdèche"_s, rep, 4080);
         ligneQuestion("7 easy 2B", 0, 20, u"Quel est le n° du département colorié\r\nHaute Corse"_s, rep, 4080);
         ligneQuestion("7 easy 2A", 0, 96, u"Quel est le n° du département colorié\r\nCorse du Sud"_s, rep, 4080);
         ligneQuestion("7 hard", 1, 7, u"\r\nQuel est le n° du département colorié"_s, rep, 4560, 4080);
-        jeu(8, u"Q: Colorie un département  -  R: Nom du département"_s, {}, u"Indique le numéro du département colorié"_s,
+        jeu(8, u"Q: Colorie un département  -  R: Nom du département"_s, u"Indique le numéro du département colorié"_s,
             u"N'indique pas le numéro du département colorié"_s);
         ligneQuestion("8 easy 7", 0, 7, u"Quel est le nom du département colorié\r\n 7"_s, rep, 4080);
         ligneQuestion("8 easy 2B", 0, 20, u"Quel est le nom du département colorié\r\n2B"_s, rep, 4080);
         ligneQuestion("8 easy 2A", 0, 96, u"Quel est le nom du département colorié\r\n2A"_s, rep, 4080);
         ligneQuestion("8 hard", 1, 20, u"\r\nQuel est le nom du département colorié"_s, rep, 4560, 4080);
-        jeu(9, u"Q: Colorie un département  -  R: Nom de la préfecture du département"_s, {},
+        jeu(9, u"Q: Colorie un département  -  R: Nom de la préfecture du département"_s,
             u"Donne le nom et le n° du département + liste des préfectures"_s,
             u"Ne donne pas le nom, ni le n° du département, ni la liste des préfectures"_s);
         ligneQuestion("9 easy 1", 0, 1, pref + u"\r\ndépartement Ain :  1"_s, liste, 4080);
@@ -76,7 +72,6 @@ private slots:
         ligneQuestion("9 easy 2A", 0, 96, pref + u" \r\ndépartement Corse du Sud : 2A"_s, liste, 4080);
         ligneQuestion("9 hard", 1, 96, pref + u"\r\ndépartement colorié"_s, rep, 4560, 4080);
         jeu(10, u"Q: Nom de la préfecture départementale  -  R: Nom du département"_s,
-            u"Q: Nom de la préfecture départementale  -  R : Nom du département"_s,
             u"Colorie le département et indique son numéro"_s,
             u"Ne colorie pas le département et n'indique pas son numéro"_s);
         ligneQuestion("10 easy 27", 0, 27, u"Quel est le nom du département 27\r\nayant pour préfecture : \r\nEvreux"_s, rep,
@@ -210,9 +205,8 @@ private slots:
     {
         colonnesPartie();
         for (int g = 1; g <= 10; ++g) {
-            const bool rapport = g == 1 || g == 2 || g == 5 || g == 6 || g == 10;
-            lignePartie(g, 0, rapport ? 3 : 0);
-            lignePartie(g, 1, rapport ? 3 : 0);
+            lignePartie(g, 0, jeuRapport(g) ? 3 : 0);
+            lignePartie(g, 1, jeuRapport(g) ? 3 : 0);
         }
         lignePartieJuste(1, 1);
         lignePartieJuste(6, 0);

@@ -1,5 +1,5 @@
 // The quiz window's engine: answer lists, the draw and the end of a game, the
-// countdown, painting from pixel files, the map's hit test, score and abandon.
+// countdown, painting from pixel files, the map's hit test and abandon.
 #include "QuizFixture.h"
 
 #include "app/Sommaire.h"
@@ -94,18 +94,10 @@ private slots:
         }
     }
 
-    void timeBarAndQuestionOpening()
+    void mapGreyAroundThePicture()
     {
-        // Timed, 30 seconds chosen: the bar runs from 31 and the question opens at 29.
-        CarteDep* c = lance({});
-        QCOMPARE(c->Temps->Max(), 31.0f);
-        QCOMPARE(c->Temps->Value(), 29.0f);
-        // Untimed: the bar keeps its range 0 to 20, stays hidden, opens at 18.
-        c = relance({.tps = 0});
-        QCOMPARE(c->Temps->Max(), 20.0f);
-        QCOMPARE(c->Temps->Value(), 18.0f);
         // The map box is the map's grey around the picture, under the map's title too.
-        const QImage image = c->Picture1->grab().toImage();
+        const QImage image = lance({})->Picture1->grab().toImage();
         QCOMPARE(image.pixelColor(470, 494), QColor(192, 192, 192));
         QCOMPARE(image.pixelColor(245, 490), QColor(192, 192, 192));
     }
@@ -307,36 +299,6 @@ private slots:
         c = relance({.jeu = u"1"_s});
         c->Picture1_Click();
         QVERIFY(fake->sound.played.isEmpty());
-    }
-
-    void scoreAndDatedLine()
-    {
-        QCOMPARE(TexteScore(2, 1), u" 2/ 3 soit  66.67 % "_s);
-        QCOMPARE(TexteScore(0, 1), u" 0/ 1 soit  0 % "_s);
-        QCOMPARE(TexteScore(1.5f, 0.5f), u" 1.5/ 2 soit  75 % "_s);
-        QCOMPARE(TexteScore(1, 2), u" 1/ 3 soit  33.33 % "_s);
-        QCOMPARE(LigneDatee(QDateTime(QDate(2026, 12, 5), QTime(14, 7))), u"Le  5/ 12/ 2026 à 14 h 7   -   Geomira"_s);
-        QCOMPARE(LigneDatee(QDateTime(QDate(2024, 1, 9), QTime(0, 0))), u"Le  9/ 1/ 2024 à 0 h 0   -   Geomira"_s);
-    }
-
-    void endOfGameWithAReport()
-    {
-        // Game 1, two questions: a wrong answer, then a right one.
-        CarteDep* c = lance({.nombre = u" 2"_s}, {0.0, 0.5});
-        tape(c, u"Aisne"_s);
-        fake->dialogs.onBox = [c](const testkit::ShownBox&) { QVERIFY(!c->Timer1->isActive()); };
-        tape(c, NomDep[49]);
-        QCOMPARE(fake->dialogs.boxes.size(), 3);
-        verifieBoite(fake->dialogs.boxes[2],
-                     u"Plus de Question à posée.\r\nVous avez obtenu un score de :\r\n\r\n 1/ 2 soit  50 %  de réussite."_s, 64,
-                     u"Terminé"_s);
-        QVERIFY(win::Rapport.isVisible() && !c->isVisible() && win::Menu.isLoaded());
-        QCOMPARE(lignesRapport(), (QStringList{u" 1 : Ain"_s, QString(), kDatee}));
-        // Nothing is judged any more.
-        for (int t = 0; t < 40; ++t)
-            c->Timer1_Timer();
-        c->NoSais_Click();
-        QCOMPARE(fake->dialogs.boxes.size(), 3);
     }
 
     void abandon()
