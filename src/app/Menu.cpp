@@ -239,6 +239,9 @@ Menu::Menu()
     StatusBar2->showMessage(u"Choisissez un jeu, son niveau, le temps de réponse et le nombre de questions."_s);
 
     connect(ListView1, &QTreeWidget::itemClicked, this, [this] { ListView1_Click(); });
+    // A game reached with the arrow keys is chosen as a clicked one: the
+    // highlighted row and "Vous avez choisi le jeu n°" never disagree.
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1_Click(); });
     connect(JoueOK, &QPushButton::clicked, this, &Menu::JoueOK_Click);
     connect(Somm, &QPushButton::clicked, this, &Menu::Somm_Click);
     connect(mnuAide, &QPushButton::clicked, this, &Menu::mnuAide_Click);

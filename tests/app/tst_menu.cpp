@@ -339,6 +339,16 @@ private slots:
         QVERIFY(win::CarteDep.isVisible());
     }
 
+    // The arrow keys choose as a click does: from game 12 down to 13 the counts turn to the régions.
+    void arrowKeysChooseTheGame()
+    {
+        clickGame(12);
+        QTest::keyClick(menu->ListView1, Qt::Key_Down);
+        QCOMPARE(menu->Label4->text(), u"13"_s);
+        QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (22)"_s);
+        QCOMPARE(menu->ListNbQ->count(), 22);
+    }
+
     void clickOutsideAnyGameChangesNothing()
     {
         clickGame(4);
