@@ -145,6 +145,7 @@ Menu::Menu()
     ListView1->setTextElideMode(Qt::ElideNone);
     ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ListView1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     ListView1->setFont(platform::designFont(u"MS Sans Serif"_s, 8));
     ListView1->header()->setSectionsMovable(false);
     ListView1->header()->setSectionsClickable(false);
