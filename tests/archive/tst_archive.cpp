@@ -135,6 +135,9 @@ private slots:
         QCOMPARE(fresh->Decompress(path("out")), 0);
         QVERIFY(fresh->Comm().contains(QStringLiteral("c.txt")));
         QVERIFY(fresh->GetZipInfo().startsWith(fresh->Comm()));
+        // A missing archive has nothing to say, whatever the one before said.
+        fresh->Init(path("none.zip"));
+        QCOMPARE(fresh->GetZipInfo(), QString());
     }
 
     void decompressRecreatesFoldersAndOverwrites()

@@ -40,6 +40,7 @@ void ccZip::ClearList() { mCol.reset(); }
 void ccZip::Init(const QString& iName)
 {
     using namespace mZipDLLProc;
+    ZipMessages.clear();  // a missing archive must not show the last one's messages
     ClearList();
     mCol = std::make_unique<ZipEntryList>();
     mName = iName;
