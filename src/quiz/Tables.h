@@ -15,15 +15,15 @@ extern std::array<QString, 98> Pop99Dep;
 
 // Région tables, indexed 0..23, filled 1..22 in alphabetical order
 // ("Basse Normandie" 16, "Haute Normandie" 17).
-// File name of the picture of région r (1..22) in the application folder, its
-// coat of arms ("Alsace.gif".."Rhone.gif"); empty outside 1..22.
-QString ImageRegion(int r);
-
 extern std::array<QString, 24> NomRegion;
 extern std::array<QString, 24> PrefRegion;
 extern std::array<QString, 24> SuperfRegion;  // "41 309 km²"
 extern std::array<QString, 24> Pop90Region;   // " 2 795 830 hab"
 extern std::array<QString, 24> Pop99Region;
+
+// File name of the picture of région r (1..22) in the application folder, its
+// coat of arms ("Alsace.gif".."Rhone.gif"); empty outside 1..22.
+QString ImageRegion(int r);
 
 // Stores the constant value of every filled entry; calling it again changes nothing.
 void RemplitTables();

@@ -92,7 +92,6 @@ QPoint milieuDuDisque(QLabel* label)
 
 } // namespace
 
-
 DidacReg::DidacReg() : MapPanel(kVues)
 {
     setWindowTitle(u"Geomira"_s);

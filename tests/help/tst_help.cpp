@@ -214,10 +214,7 @@ private slots:
         QWidget owner;
         owner.show();
         AfficheAide(&owner, path);
-        QCOMPARE(fake->dialogs.boxes.size(), 1);
-        QCOMPARE(fake->dialogs.boxes.first().prompt, message + path);
-        QCOMPARE(fake->dialogs.boxes.first().style, int(vbExclamation));
-        QCOMPARE(fake->dialogs.boxes.first().title, QStringLiteral("Aide"));
+        QCOMPARE(fake->dialogs.shown(), QStringList{QStringLiteral("Aide [%1] ").arg(vbExclamation) + message + path});
         QVERIFY(helpWindows().isEmpty());
         QVERIFY(owner.isVisible());
     }
