@@ -118,9 +118,10 @@ CarteDep::CarteDep()
     LblAide = etiquette(aide, 120, 240, 4095, 615);
 
     Question = cadre(this, u"Question : "_s, 7440, 1560, 4335, 1095);
-    // In the window's plain font: in bold, a line such as "Quelle est la population
-    // (en 1999) du département 14 : " would no longer fit the label's width.
-    LblQuest = etiquette(Question, 120, 240, 4095, 780);
+    LblQuest = new LibelleAjuste(Question);
+    LblQuest->setWordWrap(true);
+    LblQuest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTw(LblQuest, 120, 240, 4095, 735);
     couleurTexte(LblQuest, QColor(0, 0, 255));
 
     Info = cadre(this, u"Pour Infos :"_s, 7440, 2760, 4335, 3495);

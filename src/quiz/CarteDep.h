@@ -2,6 +2,7 @@
 // The quiz window: every game is played in it.
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "quiz/LibelleAjuste.h"
 #include "quiz/MapBox.h"
 
 #include <QComboBox>
@@ -69,7 +70,7 @@ public:
     QGroupBox* aide;
     QLabel* LblAide;
     QGroupBox* Question;
-    QLabel* LblQuest;
+    LibelleAjuste* LblQuest;
     QGroupBox* Info;
     std::array<QLineEdit*, 8> D{};
     std::array<QLineEdit*, 8> ND{};

@@ -138,6 +138,33 @@ private slots:
         QCOMPARE(fake->random.draws, 0);
     }
 
+    void questionsBreakOnlyWhereTheTextDoes_data()
+    {
+        colonnes<int>({"g", "niveau"});
+        for (int g = 1; g <= 31; ++g) {
+            QTest::addRow("%d easy", g) << g << 0;
+            QTest::addRow("%d hard", g) << g << 1;
+        }
+    }
+    void questionsBreakOnlyWhereTheTextDoes()
+    {
+        // Every item of the game is asked in turn: the longest names and préfectures come up.
+        QFETCH(int, g); QFETCH(int, niveau);
+        const bool deps = departementsJeu(g);
+        CarteDep* c = ouvreEnregistree({.jeu = num(g), .niveau = niveau, .nbQuest = 1});
+        for (int n = 1; n <= (deps ? 96 : 22); ++n) {
+            DejaPose.fill(0);
+            NbFausses = 1;
+            fake->random.values = {deps ? tirage96(n) : tirage22(n), position(1)};
+            c->PoseQuestion();
+            const QLabel* l = c->LblQuest;
+            const QFontMetrics fm(l->font());
+            const int hauteur = fm.boundingRect(l->contentsRect(), int(l->alignment()) | Qt::TextWordWrap, l->text()).height();
+            if ((hauteur + fm.leading()) / fm.lineSpacing() != l->text().count(u'\n') + 1)
+                QFAIL(qPrintable(u"wrapped: "_s + l->text()));
+        }
+    }
+
     void drawNeverPassesTheLastItem()
     {
         CarteDep* c = lance({}, {std::nextafter(1.0, 0.0)});
