@@ -266,6 +266,7 @@ private slots:
             row("%d twice in other capitals", g, 0, 1, {u"Bas Rhin"_s, u"BAS RHIN"_s}, {},
                 u"Des noms ont été saisis plusieurs fois. Corriger"_s);
             row("%d easy small letters", g, 0, 1, {u"bas rhin"_s, u"HAUT RHIN"_s}, deuxJustes);
+            row("%d easy Corse right", g, 0, 8, {u"Haute Corse"_s, u"Corse du Sud"_s}, deuxJustes);
             row("%d easy Corse swapped", g, 0, 8, {u"Corse du Sud"_s, u"Haute Corse"_s}, deuxFaux, corseFacile, NOTE_0,
                 u"CORSE : Haute Corse - Corse du Sud - "_s);
             row("%d hard any order", g, 1, 8, {u"Corse du Sud"_s, u"haute corse"_s}, deuxJustes);
