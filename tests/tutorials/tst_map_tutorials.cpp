@@ -414,28 +414,37 @@ private slots:
         }
     }
 
-    // A window left open for an hour stops counting at the limit. "Arret" shows the hub; it leaves no
-    // pending paint to the next tutorial, and the région tutorial's takes the coats of arms it opened.
+    void redrawAndStop_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::newRow("régions after départements") << false;
+        QTest::newRow("départements after régions") << true;
+    }
+    // A window left open for an hour stops counting at the limit. "Arret" shows the hub, taking the coats
+    // of arms the région tutorial opened; the next tutorial has no paint pending from the last one.
     void redrawAndStop()
     {
-        ecritPixels(u"R2.dat"_s, {{60, 70, 33}});
-        DidacDept* d = ouvreDept();
-        CompteTics = 32766;
-        d->Timer1_Timer();
-        d->Timer1_Timer();
-        QCOMPARE(CompteTics, int16_t(32767));
-        d->plus->click();  // left within the redraw delay
-        d->Stop->click();
-        QVERIFY(win::Sommaire.isVisible());
-        win::Sommaire.Unload();
-        DidacReg* r = ouvreReg();
-        r->Timer1_Timer();
-        QVERIFY(!r->Picture1->hasSetPixel(60, 70));  // département 2's pending paint is not this map's
-        r->Image1_Click();
-        QVERIFY(win::Blasons.isVisible());
-        r->Stop->click();
-        QVERIFY(!win::Blasons.isLoaded() && !win::DidacReg.isLoaded());
-        QVERIFY(win::Sommaire.isVisible());
+        QFETCH(bool, regions);
+        ecritPixels(regions ? u"D2.dat"_s : u"R2.dat"_s, {{60, 70, 33}});  // item 2 of the second tutorial
+        for (bool second : {false, true}) {
+            dansLeTutoriel(regions != second, [&](auto* f) {
+                f->Timer1_Timer();
+                QVERIFY(!f->Picture1->hasSetPixel(60, 70));
+                CompteTics = 32766;
+                f->Timer1_Timer();
+                f->Timer1_Timer();
+                QCOMPARE(CompteTics, int16_t(32767));
+                f->plus->click();  // item 2, left within the redraw delay
+                if constexpr (std::is_same_v<decltype(f), DidacReg*>) {
+                    f->Image1_Click();
+                    QVERIFY(win::Blasons.isVisible());
+                }
+                f->Stop->click();
+            });
+            QVERIFY(!win::Blasons.isLoaded() && !win::DidacReg.isLoaded() && !win::DidacDept.isLoaded());
+            QVERIFY(win::Sommaire.isVisible());
+            win::Sommaire.Unload();
+        }
     }
 
     // ------------------------------------------------------------ région tutorial
