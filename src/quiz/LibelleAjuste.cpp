@@ -16,7 +16,12 @@ void LibelleAjuste::setText(const QString& texte)
 
 void LibelleAjuste::ajuste()
 {
-    const QStringList lignes = text().remove(u'\r').split(u'\n');
+    // Blanks at the end of a line hang past the label's edge without breaking it.
+    QStringList lignes = text().remove(u'\r').split(u'\n');
+    for (QString& ligne : lignes) {
+        while (ligne.endsWith(u' '))
+            ligne.chop(1);
+    }
     const int place = contentsRect().width();
     // Measured as the label lays the line out: the sum of the advances can come out
     // a pixel or two short of it once the letters are narrowed.
