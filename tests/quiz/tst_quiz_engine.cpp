@@ -1,5 +1,6 @@
 // The quiz window's engine: answer lists, the draw and the end of a game, the
-// countdown, painting from pixel files, the map's hit test and abandon.
+// question label's lines, the countdown, painting from pixel files, the map's
+// hit test and abandon.
 #include "QuizFixture.h"
 
 #include "app/Sommaire.h"
