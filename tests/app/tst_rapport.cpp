@@ -216,7 +216,7 @@ private slots:
         const QString pdf = sandbox->folder.filePath(u"long.pdf"_s);
         platform::PdfPrinter printer(pdf);
         QString error;
-        QVERIFY(printer.print(*box.document(), &error) && error.isEmpty());
+        QVERIFY(printer.printDocument(*box.document(), &error) && error.isEmpty());
         // Every line once, none lost or cut at a page break.
         const QString text = testkit::pdfText(pdf);
         for (int i = 1; i <= 150; ++i)
