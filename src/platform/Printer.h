@@ -33,8 +33,9 @@ public:
     // printer reports it cannot reach (none by default).
     virtual QPageLayout paper();
     // The sheet turned to the orientation, its margins framing what is printed:
-    // 2 cm in portrait; in landscape the border out of reach, turned with the
-    // sheet; never less than 5 mm, so that nothing touches the sheet's edge.
+    // in portrait 2 cm, or the border out of reach where it is wider; in
+    // landscape that border turned with the sheet, never under 5 mm so that
+    // nothing touches the sheet's edge.
     QPageLayout pageLayout(QPageLayout::Orientation orientation);
     // Prints within pageLayout(orientation). Returns false when nothing could
     // be printed, with a French explanation for the user in *error.

@@ -42,7 +42,6 @@ public:
 
     ImpressionTableau(const Tableau& tableau, const QString& pied);
 
-    const std::vector<std::vector<Ligne>>& pages() const { return pages_; }
     QString plainText() const override;
     int layOut(QPaintDevice& device, const QSizeF& zone) override;
     void paintPage(QPainter& painter, int page) override;
