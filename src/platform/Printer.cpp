@@ -23,26 +23,53 @@ void setError(QString* error, const QString& text)
 
 const QString kNothingPrinted = QStringLiteral("Rien n'a été imprimé.");
 
-// A printer's own layout turned to the orientation, with the margins that go with it.
-QPageLayout sheet(QPageLayout layout, QPageLayout::Orientation orientation)
+QMarginsF atLeast(const QMarginsF& margins, double least)
 {
-    layout.setOrientation(orientation);
-    layout.setUnits(QPageLayout::Millimeter);
-    layout.setMargins(orientation == QPageLayout::Portrait ? QMarginsF(20, 20, 20, 20) : layout.minimumMargins());
-    return layout;
+    return QMarginsF(qMax(margins.left(), least), qMax(margins.top(), least), qMax(margins.right(), least),
+                     qMax(margins.bottom(), least));
 }
+
+// A text document over as many pages as its layout needs.
+class DocumentPrintout final : public Printout {
+public:
+    explicit DocumentPrintout(const QTextDocument& document) : document_(document) {}
+
+    QString plainText() const override { return document_.toPlainText(); }
+
+    int layOut(QPaintDevice& device, const QSizeF& area) override
+    {
+        // Laid out again at the device's resolution: point sizes stay point sizes.
+        copy_.reset(document_.clone());
+        copy_->documentLayout()->setPaintDevice(&device);
+        copy_->setPageSize(area);
+        page_ = area;
+        return copy_->pageCount();
+    }
+
+    void paintPage(QPainter& painter, int page) override
+    {
+        painter.translate(0, -page * page_.height());
+        copy_->drawContents(&painter, QRectF(QPointF(0, page * page_.height()), page_));
+    }
+
+private:
+    const QTextDocument& document_;
+    std::unique_ptr<QTextDocument> copy_;
+    QSizeF page_;
+};
 
 class SystemPrinter final : public Printer {
 public:
-    QPageLayout pageLayout(QPageLayout::Orientation orientation) override
+    QPageLayout paper() override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            return Printer::pageLayout(orientation);
-        return sheet(QPrinter(info, QPrinter::HighResolution).pageLayout(), orientation);
+            return Printer::paper();
+        const QPageLayout layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+        return QPageLayout(layout.pageSize(), QPageLayout::Portrait, layout.minimumMargins(), layout.units());
     }
 
-    bool print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation) override
+    bool print(Printout& printout, QString* error, QPageLayout::Orientation orientation) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) {
@@ -56,7 +83,12 @@ public:
             setError(error, failed);
             return false;
         }
-        if (!printOnDevice(document, printer, sheet(printer.pageLayout(), orientation), error))
+        // Qt checks a layout's margins against the printer's border as if the
+        // sheet were never turned: keep the printer's own margins, paint full
+        // page and keep within our frame ourselves.
+        printer.setPageOrientation(orientation);
+        printer.setFullPage(true);
+        if (!printOnDevice(printout, printer, pageLayout(orientation).paintRect(QPageLayout::Point), error))
             return false;
         if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
             setError(error, failed);
@@ -68,30 +100,40 @@ public:
 
 } // namespace
 
-QPageLayout Printer::pageLayout(QPageLayout::Orientation orientation)
+QPageLayout Printer::paper()
 {
-    // A file has no border out of reach: it gets the 5 mm of a common printer.
-    return sheet(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(), QPageLayout::Millimeter,
-                             QMarginsF(5, 5, 5, 5)),
-                 orientation);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
 }
 
-bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, const QPageLayout& layout, QString* error)
+QPageLayout Printer::pageLayout(QPageLayout::Orientation orientation)
+{
+    const QPageLayout sheet = paper();
+    const QMarginsF out = sheet.margins(QPageLayout::Millimeter);
+    // A landscape page lies on the sheet turned a quarter anticlockwise: the
+    // page's top is the sheet's left edge, its left the sheet's bottom.
+    const QMarginsF margins = orientation == QPageLayout::Portrait
+        ? atLeast(out, 20)
+        : atLeast(QMarginsF(out.bottom(), out.left(), out.top(), out.right()), 5);
+    return QPageLayout(sheet.pageSize(), orientation, margins, QPageLayout::Millimeter);
+}
+
+bool Printer::printDocument(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation)
+{
+    DocumentPrintout printout(document);
+    return print(printout, error, orientation);
+}
+
+bool printOnDevice(Printout& printout, QPagedPaintDevice& device, const QRectF& zone, QString* error)
 {
     const QString failed = QStringLiteral("L'impression a échoué.\r\n") + kNothingPrinted;
-    device.setPageLayout(layout);
-
     QPainter painter;
     if (!painter.begin(&device)) {
         setError(error, failed);
         return false;
     }
-    // Laid out again at the device's resolution: point sizes stay point sizes.
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->documentLayout()->setPaintDevice(&device);
-    const QSizeF page(device.width(), device.height());
-    copy->setPageSize(page);
-    const int pages = copy->pageCount();
+    const double scale = device.logicalDpiY() / 72.0;
+    const QRectF area(zone.topLeft() * scale, zone.size() * scale);
+    const int pages = printout.layOut(device, area.size());
     for (int i = 0; i < pages; ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
@@ -99,8 +141,8 @@ bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, con
             return false;
         }
         painter.save();
-        painter.translate(0, -i * page.height());
-        copy->drawContents(&painter, QRectF(QPointF(0, i * page.height()), page));
+        painter.translate(area.topLeft());
+        printout.paintPage(painter, i);
         painter.restore();
     }
     if (!painter.end()) {
@@ -110,11 +152,15 @@ bool printOnDevice(const QTextDocument& document, QPagedPaintDevice& device, con
     return true;
 }
 
-bool PdfPrinter::print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation)
+bool PdfPrinter::print(Printout& printout, QString* error, QPageLayout::Orientation orientation)
 {
     QPdfWriter writer(path_);
     writer.setResolution(600);
-    if (!printOnDevice(document, writer, pageLayout(orientation), error)) {
+    const QPageLayout layout = pageLayout(orientation);
+    QPageLayout fullPage = layout;
+    fullPage.setMode(QPageLayout::FullPageMode);
+    writer.setPageLayout(fullPage);
+    if (!printOnDevice(printout, writer, layout.paintRect(QPageLayout::Point), error)) {
         setError(error, QStringLiteral("Le fichier « %1 » ne peut pas être écrit.\r\n").arg(path_) + kNothingPrinted);
         return false;
     }
@@ -132,11 +178,11 @@ bool PrintRichText(const QTextEdit& box, QString* error)
     Printer& printer = Seam<Printer>::current();
     const QTextCursor cursor = box.textCursor();
     if (!cursor.hasSelection())
-        return printer.print(*box.document(), error);
+        return printer.printDocument(*box.document(), error);
     QTextDocument selection;
     selection.setDefaultFont(box.document()->defaultFont());
     QTextCursor(&selection).insertFragment(cursor.selection());
-    return printer.print(selection, error);
+    return printer.printDocument(selection, error);
 }
 
 } // namespace platform

@@ -28,7 +28,7 @@ Disposition DispositionDepartements()
                  u"Population 1999"_s, u"Nb hab/km²"_s, u"Evolution %"_s, u"Préfecture"_s};
     d.largeurs = {400, 2051, 990, 1400, 1100, 1400, 1100, 1000, 1900};
     d.confirmation = u"Confirmez vous l'impression du tableau des départements\r\nNécessite 3 pages."_s;
-    d.barreEtat = u"Superficie et population des départements — cliquez sur un titre de colonne pour trier"_s;
+    d.barreEtat = u"Superficie et population des départements — tableau : un clic sur un titre de colonne le trie ; carte : survolez un département"_s;
     return d;
 }
 } // namespace

@@ -28,7 +28,7 @@ Disposition DispositionRegions()
                  u"Population 1999"_s, u"Nb hab/km²"_s, u"Evolution %"_s,     u"Préfecture"_s};
     d.largeurs = {2100, 1100, 1450, 1100, 1450, 1100, 1000, 1900};
     d.confirmation = u"Confirmez vous l'impression du tableau des régions\r\nNécessite 1 page."_s;
-    d.barreEtat = u"Superficie et population des régions — cliquez sur un titre de colonne pour trier"_s;
+    d.barreEtat = u"Superficie et population des régions — tableau : un clic sur un titre de colonne le trie ; carte : survolez une région"_s;
     d.policeListe = 7.5;  // "Provence-Alpes-Côte d'Azur" in its 2100 twips
     return d;
 }

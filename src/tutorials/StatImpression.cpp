@@ -3,9 +3,9 @@
 #include "platform/Conversions.h"
 #include "platform/Fonts.h"
 
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
 #include <algorithm>
 #include <cstdint>
 
@@ -15,20 +15,7 @@ namespace stats {
 
 namespace {
 
-QFont PoliceImpression(double taille) { return platform::designFont(u"Times New Roman"_s, taille); }
-
-void AjouteLigneTableau(QTextTable* table, int ligne, const QStringList& cellules)
-{
-    // A cell keeps to one line however narrow its column: a wrapped cell would
-    // push the rows after it, and the footer, off the foot of the page.
-    QTextBlockFormat surUneLigne;
-    surUneLigne.setNonBreakableLines(true);
-    for (int j = 0; j < table->columns() && j < cellules.size(); ++j) {
-        QTextCursor curseur = table->cellAt(ligne, j).firstCursorPosition();
-        curseur.setBlockFormat(surUneLigne);
-        curseur.insertText(cellules.at(j));
-    }
-}
+QFont PoliceImpression(int taille) { return platform::designFont(u"Times New Roman"_s, taille); }
 
 } // namespace
 
@@ -52,56 +39,74 @@ QString PiedDePage(const QDateTime& quand)
         + platform::Str(heure.minute()) + u" - Geomira"_s;
 }
 
-std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QString& pied, int largeurLigne)
+ImpressionTableau::ImpressionTableau(const Tableau& tableau, const QString& pied) : largeurs_(tableau.largeurs)
 {
-    const std::vector<int> parts = PartsColonnes(tableau.largeurs, largeurLigne);
-    auto document = std::make_unique<QTextDocument>();
-    document->setDocumentMargin(0);
-    document->setDefaultFont(PoliceImpression(11));
-
-    QTextCharFormat corps;
-    corps.setFont(PoliceImpression(11));
-    QTextCharFormat petit;
-    petit.setFont(PoliceImpression(10));
-
-    QVector<QTextLength> colonnes;
-    for (int part : parts)
-        colonnes << QTextLength(QTextLength::PercentageLength, 100.0 * part / largeurLigne);
-    QTextTableFormat format;
-    format.setBorder(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    format.setCellPadding(0);
-    format.setCellSpacing(0);
-    format.setMargin(0);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setColumnWidthConstraints(colonnes);
-
-    QTextCursor curseur(document.get());
-    // A blank line holds a blank: an empty block beside a table may be laid out with no height.
-    const QString ligneVide = u" "_s;
-    // The first page opens on a blank line.
-    curseur.insertText(ligneVide, corps);
+    const Ligne blanc;
     const int nombre = int(tableau.lignes.size());
     int debut = 0;
-    bool premiere = true;
     do {
+        std::vector<Ligne> page;
+        const bool premiere = pages_.empty();
+        // The first page opens on a blank line.
+        if (premiere)
+            page.push_back(blanc);
+        page.push_back({tableau.entetes});
+        page.push_back(blanc);
         const int fin = std::min(nombre, debut + (premiere ? kLignesPremierePage : kLignesParPage));
-        format.setPageBreakPolicy(premiere ? QTextFormat::PageBreak_Auto : QTextFormat::PageBreak_AlwaysBefore);
-        // Heading, a blank line, the rows of the page.
-        QTextTable* table = curseur.insertTable(2 + fin - debut, int(parts.size()), format);
-        AjouteLigneTableau(table, 0, tableau.entetes);
         for (int i = debut; i < fin; ++i)
-            AjouteLigneTableau(table, 2 + i - debut, tableau.lignes[size_t(i)]);
+            page.push_back({tableau.lignes[size_t(i)]});
         debut = fin;
-        premiere = false;
         // A blank line, then the footer; the last blank line is already at the footer's size.
-        curseur = table->lastCursorPosition();
-        curseur.movePosition(QTextCursor::NextBlock);
-        curseur.insertText(ligneVide, debut < nombre ? corps : petit);
-        curseur.insertBlock(QTextBlockFormat(), petit);
-        curseur.insertText(pied, petit);
+        page.push_back({{}, debut < nombre ? 11 : 10});
+        page.push_back({{pied}, 10});
+        pages_.push_back(std::move(page));
     } while (debut < nombre);
-    return document;
+}
+
+QString ImpressionTableau::plainText() const
+{
+    QStringList pages;
+    for (const auto& page : pages_) {
+        QStringList lignes;
+        for (const Ligne& ligne : page)
+            lignes << ligne.cellules.join(u'\t');
+        pages << lignes.join(u'\n');
+    }
+    return pages.join(u'\f');
+}
+
+int ImpressionTableau::layOut(QPaintDevice& device, const QSizeF& zone)
+{
+    appareil_ = &device;
+    // The shares are worked out in twips, the unit of the columns on screen.
+    const double twipsParPixel = 1440.0 / device.logicalDpiX();
+    debuts_.assign(1, 0);
+    for (int part : PartsColonnes(largeurs_, qRound(zone.width() * twipsParPixel)))
+        debuts_.push_back(debuts_.back() + part / twipsParPixel);
+    // A short page keeps the fonts and only draws the lines closer, alike on every page.
+    double plusHaute = 0;
+    for (const auto& page : pages_) {
+        double hauteur = 0;
+        for (const Ligne& ligne : page)
+            hauteur += QFontMetricsF(PoliceImpression(ligne.taille), &device).lineSpacing();
+        plusHaute = std::max(plusHaute, hauteur);
+    }
+    resserrement_ = plusHaute > zone.height() ? zone.height() / plusHaute : 1;
+    return int(pages_.size());
+}
+
+void ImpressionTableau::paintPage(QPainter& painter, int page)
+{
+    double y = 0;
+    for (const Ligne& ligne : pages_[size_t(page)]) {
+        const QFont police(PoliceImpression(ligne.taille), appareil_);
+        const QFontMetricsF metriques(police, appareil_);
+        painter.setFont(police);
+        const double base = y + metriques.ascent() * resserrement_;
+        for (int j = 0; j < ligne.cellules.size() && j < int(debuts_.size()); ++j)
+            painter.drawText(QPointF(debuts_[size_t(j)], base), ligne.cellules.at(j));
+        y += metriques.lineSpacing() * resserrement_;
+    }
 }
 
 } // namespace stats

@@ -2,13 +2,12 @@
 // Printing of a statistics table: a heading line and one line per row, in
 // columns whose widths follow the list's columns on screen, 39 rows on the
 // first page and 40 on each later one, a dated footer at the foot of each page.
+#include "platform/Printer.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <vector>
-
-class QTextDocument;
 
 namespace stats {
 
@@ -31,8 +30,29 @@ std::vector<int> PartsColonnes(const std::vector<double>& largeurs, int largeurL
 // "Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"
 QString PiedDePage(const QDateTime& quand);
 
-// The document to print across a line of the given width (twips), the
-// printer's printable width: the pages with their explicit breaks and footers.
-std::unique_ptr<QTextDocument> DocumentTableau(const Tableau& tableau, const QString& pied, int largeurLigne);
+// The printed table, page after page, line after line, each line in its
+// font size: its cells start at the running sums of the column shares (the
+// footer holds one cell), a blank line has none.
+class ImpressionTableau final : public platform::Printout {
+public:
+    struct Ligne {
+        QStringList cellules;
+        int taille = 11;
+    };
+
+    ImpressionTableau(const Tableau& tableau, const QString& pied);
+
+    QString plainText() const override;
+    int layOut(QPaintDevice& device, const QSizeF& zone) override;
+    void paintPage(QPainter& painter, int page) override;
+
+private:
+    std::vector<double> largeurs_;
+    std::vector<std::vector<Ligne>> pages_;
+    // From the last layout: where each column starts and how much the line pitch is tightened.
+    std::vector<double> debuts_;
+    double resserrement_ = 1;
+    QPaintDevice* appareil_ = nullptr;
+};
 
 } // namespace stats

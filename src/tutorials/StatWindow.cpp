@@ -20,7 +20,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using platform::placeTw;
@@ -377,13 +376,11 @@ void StatWindow::Impression_Click()
                 cellules << ligne->text(j);
             tableau.lignes.push_back(cellules);
         }
-        platform::Printer& imprimante = platform::Seam<platform::Printer>::current();
-        // The printable width in twips, the unit of the columns on screen.
-        const QRectF zone = imprimante.pageLayout(QPageLayout::Landscape).paintRect(QPageLayout::Point);
-        // One reading of the clock for the whole document.
-        const auto document = DocumentTableau(tableau, PiedDePage(platform::Now()), qRound(zone.width() * 20));
+        // One reading of the clock for the whole printout.
+        ImpressionTableau impression(tableau, PiedDePage(platform::Now()));
         QString erreur;
-        const bool imprime = imprimante.print(*document, &erreur, QPageLayout::Landscape);
+        const bool imprime = platform::Seam<platform::Printer>::current().print(impression, &erreur,
+                                                                                QPageLayout::Landscape);
         platform::TheScreen().setMousePointer(platform::vbDefault);
         if (!imprime)
             platform::MsgBox(erreur.isEmpty() ? u"L'impression a échoué.\r\nRien n'a été imprimé."_s : erreur,

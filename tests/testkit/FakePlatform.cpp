@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QProcess>
 #include <QTest>
-#include <QTextDocument>
 #include <QWidget>
 
 namespace testkit {
@@ -120,18 +119,18 @@ QImage FakePictures::load(const QString& path)
     return image;
 }
 
-bool FakePrinter::print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation)
+bool FakePrinter::print(platform::Printout& printout, QString* error, QPageLayout::Orientation orientation)
 {
     if (!available) {
         if (error)
             *error = QStringLiteral("Aucune imprimante n'est disponible sur cet ordinateur.\r\nRien n'a été imprimé.");
         return false;
     }
-    printed.append(document.toPlainText());
+    printed.append(printout.plainText());
     if (pdfPath.isEmpty())
         return true;
-    platform::PdfPrinter pdf(pdfPath);
-    return pdf.print(document, error, orientation);
+    platform::PdfPrinter pdf(pdfPath, paper());
+    return pdf.print(printout, error, orientation);
 }
 
 FakePlatform::FakePlatform()

@@ -110,14 +110,17 @@ public:
     QStringList missing;      // file names that load as a null picture
 };
 
-// Records what is printed (the plain text of each document) and, when pdfPath
-// is set, prints it there through the PDF printer. With `available` false it
-// fails like a machine without a printer.
+// Records what is printed (the plain text of each printout) and, when pdfPath
+// is set, prints it there through the PDF printer, on `sheet` when set (the
+// paper and, as margins, the border out of reach, in portrait). With
+// `available` false it fails like a machine without a printer.
 class FakePrinter : public platform::Printer {
 public:
-    bool print(const QTextDocument& document, QString* error, QPageLayout::Orientation orientation) override;
+    QPageLayout paper() override { return sheet.isValid() ? sheet : Printer::paper(); }
+    bool print(platform::Printout& printout, QString* error, QPageLayout::Orientation orientation) override;
     QStringList printed;
     QString pdfPath;
+    QPageLayout sheet;
     bool available = true;
 };
 
