@@ -2,11 +2,17 @@
 #include "app/Menu.h"
 #include "app/Windows.h"
 #include "platform/Fonts.h"
+#include "platform/Pictures.h"
 #include "quiz/QuizState.h"
 #include "testkit/FakePlatform.h"
 #include "testkit/Sandbox.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTest>
 #include <algorithm>
 
@@ -339,14 +345,52 @@ private slots:
         QVERIFY(win::CarteDep.isVisible());
     }
 
-    // The arrow keys choose as a click does: from game 12 down to 13 the counts turn to the régions.
+    // At opening no row is current: row 1 shows the list's picture, not the look of a chosen row, and the
+    // first Down chooses game 1. The arrow keys choose as a click does: from 12 to 13 the counts turn to 22.
     void arrowKeysChooseTheGame()
     {
+        QTreeWidget* list = menu->ListView1;
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QCOMPARE(QApplication::focusWidget(), list);
+        QRect bare = list->visualItemRect(list->topLevelItem(0));  // its right end, bare of text
+        bare.setLeft(bare.right() - 100);
+        QImage picture(bare.size(), QImage::Format_RGB32);
+        QPainter(&picture).drawTiledPixmap(picture.rect(), platform::storedPicture(u":/stored/list_background.gif"_s, {}), bare.topLeft());
+        QCOMPARE(list->viewport()->grab(bare).toImage().convertToFormat(QImage::Format_RGB32), picture);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(menu->Label4->text(), u"1"_s);
         clickGame(12);
-        QTest::keyClick(menu->ListView1, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(menu->Label4->text(), u"13"_s);
         QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (22)"_s);
         QCOMPARE(menu->ListNbQ->count(), 22);
+    }
+
+    // The rows scroll by pixels over the picture, which stays in place: a row reached with the keys ends at
+    // the bottom edge, and after each scroll the list as shown, scroll bar included, is what a repaint draws.
+    void listScrollsOverItsPicture()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTreeWidget* list = menu->ListView1;
+        for (int key : {int(Qt::Key_Down), int(Qt::Key_PageDown), int(Qt::Key_End), int(Qt::Key_Home), 0, 0}) {
+            if (key == Qt::Key_Down) {
+                for (int g = 1; g <= 14; ++g)
+                    QTest::keyClick(list, Qt::Key_Down);
+                QCOMPARE(list->visualItemRect(list->topLevelItem(13)).bottom(), list->viewport()->height());
+            } else if (key) {
+                QTest::keyClick(list, Qt::Key(key));
+            } else {
+                QWheelEvent wheel({200, 100}, list->viewport()->mapToGlobal(QPointF(200, 100)), {}, {0, -120},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(list->viewport(), &wheel);
+            }
+            const QRect area(list->mapTo(menu, QPoint()), list->size());
+            const auto shown = [&] {
+                return menu->screen()->grabWindow(menu->winId()).toImage().copy(area).convertToFormat(QImage::Format_RGB32);
+            };
+            QTRY_COMPARE(shown(), list->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        QVERIFY(list->verticalScrollBar()->value() > 0);
     }
 
     void clickOutsideAnyGameChangesNothing()
