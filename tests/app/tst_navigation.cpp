@@ -4,12 +4,17 @@
 #include "app/Geomira.h"
 #include "app/Globals.h"
 #include "app/Menu.h"
+#include "app/Rapport.h"
 #include "app/Sommaire.h"
+#include "quiz/CarteDep.h"
+#include "tutorials/DidacPop.h"
 #include "testkit/Layout.h"
 #include "testkit/Sandbox.h"
 #include "testkit/ZipBytes.h"
 
+#include <QApplication>
 #include <QDirIterator>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -252,6 +257,33 @@ private slots:
         help.front()->click();
         QCOMPARE(fake->help.paths, QStringList{platform::appFile(u"help/Geomira.chm"_s)});
         QCOMPARE(fake->help.owners, QList<QWidget*>{shown});
+    }
+
+    // Enter on the focused button presses it once, in every window, the keypad's Enter too.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("row");
+        int row = 0;
+        for (const char* name : {"hub, tutorial", "hub, games", "hub, sound", "game chooser, Jouer !", "game chooser, Sommaire",
+                                 "quiz, verdict OK", "tutorial chooser, Sommaire", "report, Imprimer", "statistics, keypad"})
+            QTest::newRow(name) << row++;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, row);
+        const std::function<QPushButton*()> buttons[] = {
+            [] { return win::Sommaire->Didac; }, [] { return win::Sommaire->Play; }, [] { return win::Sommaire->Horloge; },
+            [] { return win::Menu->JoueOK; }, [] { return win::Menu->Somm; },
+            [] { win::CarteDep->Solution->show(); return win::CarteDep->btnOK; },
+            [] { return win::Didacticiel->Back; }, [] { return win::Rapport->Imprime; }, [] { return win::DidacPop->Retour; }};
+        QPushButton* button = buttons[row]();
+        static_cast<platform::FormWindow*>(button->window())->instance()->Show();
+        QVERIFY(QTest::qWaitForWindowActive(button->window()));
+        button->setFocus();
+        QCOMPARE(QApplication::focusWidget(), button);
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        QTest::keyClick(button, row == 8 ? Qt::Key_Enter : Qt::Key_Return, row == 8 ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(pressed.count(), 1);
     }
 
     void chooserLevels()
