@@ -259,31 +259,25 @@ private slots:
         QCOMPARE(fake->help.owners, QList<QWidget*>{shown});
     }
 
-    // Enter on the focused button presses it once, in every window, the keypad's Enter too.
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<int>("row");
-        int row = 0;
-        for (const char* name : {"hub, tutorial", "hub, games", "hub, sound", "game chooser, Jouer !", "game chooser, Sommaire",
-                                 "quiz, verdict OK", "tutorial chooser, Sommaire", "report, Imprimer", "statistics, keypad"})
-            QTest::newRow(name) << row++;
-    }
+    // Enter on the focused button presses it once, in every window along the way (the keypad's Enter in the last).
     void enterPressesTheFocusedButton()
     {
-        QFETCH(int, row);
         const std::function<QPushButton*()> buttons[] = {
-            [] { return win::Sommaire->Didac; }, [] { return win::Sommaire->Play; }, [] { return win::Sommaire->Horloge; },
-            [] { return win::Menu->JoueOK; }, [] { return win::Menu->Somm; },
-            [] { win::CarteDep->Solution->show(); return win::CarteDep->btnOK; },
-            [] { return win::Didacticiel->Back; }, [] { return win::Rapport->Imprime; }, [] { return win::DidacPop->Retour; }};
-        QPushButton* button = buttons[row]();
-        static_cast<platform::FormWindow*>(button->window())->instance()->Show();
-        QVERIFY(QTest::qWaitForWindowActive(button->window()));
-        button->setFocus();
-        QCOMPARE(QApplication::focusWidget(), button);
-        QSignalSpy pressed(button, &QAbstractButton::clicked);
-        QTest::keyClick(button, row == 8 ? Qt::Key_Enter : Qt::Key_Return, row == 8 ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(pressed.count(), 1);
+            [] { return win::Sommaire->Horloge; }, [] { return win::Sommaire->Didac; }, [] { return win::Didacticiel->Back; },
+            [] { return win::Sommaire->Play; }, [] { return win::Menu->JoueOK; }, [] { return win::Menu->Somm; },
+            [] { win::CarteDep->Solution->show(); return win::CarteDep->btnOK; },  // the verdict of a map game
+            [] { return win::Rapport->Imprime; }, [] { return win::DidacPop->Retour; }};
+        for (const auto& find : buttons) {
+            QPushButton* button = find();
+            static_cast<platform::FormWindow*>(button->window())->instance()->Show();
+            QVERIFY(QTest::qWaitForWindowActive(button->window()));
+            button->setFocus();
+            QVERIFY2(QApplication::focusWidget() == button, qPrintable(QString::number(&find - buttons)));
+            QSignalSpy pressed(button, &QAbstractButton::clicked);
+            const bool keypad = &find == &buttons[8];
+            QTest::keyClick(button, keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+            QVERIFY2(pressed.count() == 1, qPrintable(QString::number(&find - buttons)));
+        }
     }
 
     void chooserLevels()
