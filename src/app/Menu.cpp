@@ -103,6 +103,22 @@ void AjusteHauteurs(QTreeWidget* list)
     }
 }
 
+// The list of games. While no game is chosen no row is current either: Qt
+// would make the first row current on focus, drawing it as chosen, and the
+// first Down would then choose game 2; with no current row it chooses game 1.
+class ListeJeux : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QTreeWidget::focusInEvent(event);
+        if (selectedItems().isEmpty())
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
 QGroupBox* Cadre(const QString& titre, QWidget* parent)
 {
     auto* frame = new QGroupBox(titre, parent);
@@ -130,7 +146,7 @@ Menu::Menu()
     Label1->setStyleSheet(u"color: rgb(128, 0, 0);"_s);
     placeTw(Label1, 150, 120, 11100, 330);
 
-    ListView1 = new QTreeWidget(this);
+    ListView1 = new ListeJeux(this);
     ListView1->setColumnCount(4);
     ListView1->setHeaderLabels({u"Jeu"_s, u"Information Donnée :"_s, u"Réponse Attendue :"_s, u"Aide :"_s});
     ListView1->setRootIsDecorated(false);
@@ -153,14 +169,18 @@ Menu::Menu()
     ListView1->header()->setStretchLastSection(false);
     placeTw(ListView1, 150, 480, 11100, 4440);
     // The background picture is tiled behind the rows, the alternate rows only
-    // tinting it; it stays in place while the rows scroll over it.
-    QPalette fond = ListView1->palette();
+    // tinting it; it stays in place while the rows scroll over it, so a scroll
+    // repaints the whole list, scroll bar included, instead of moving what was
+    // painted. The picture is the viewport's alone: the scroll bar and the
+    // header keep their plain colours.
+    QPalette fond = ListView1->viewport()->palette();
     fond.setBrush(QPalette::Base,
                   platform::storedPicture(u":/stored/list_background.gif"_s, QSize(190, 190), Qt::white));
-    fond.setColor(QPalette::AlternateBase, QColor(40, 60, 100, 14));
-    ListView1->setPalette(fond);
-    connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, ListView1->viewport(),
-            qOverload<>(&QWidget::update));
+    ListView1->viewport()->setPalette(fond);
+    QPalette teinte = ListView1->palette();
+    teinte.setColor(QPalette::AlternateBase, QColor(40, 60, 100, 14));
+    ListView1->setPalette(teinte);
+    connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, ListView1, qOverload<>(&QWidget::update));
     // Fixed widths, the help column taking what is left beside the scroll bar.
     const int largeur = ListView1->width() - 2 * ListView1->frameWidth()
         - ListView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);

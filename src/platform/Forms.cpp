@@ -5,6 +5,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
 namespace platform {
@@ -36,15 +39,42 @@ void checkForLastWindow()
             lastWindowHandler()();
     });
 }
-// No window may outlive the application: those still loaded, and those
-// unloaded whose deletion is still pending, go before the application does.
-void releaseWindowsAtQuit()
+// Enter on a focused push button presses it, in every window, as on the
+// platform the windows were designed for (Qt gives Enter to the buttons of
+// dialogs only). Boxes keep their own Enter, their default button; text boxes
+// never see this, being no buttons. A held key presses once.
+class EnterPressesButtons : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) || !button || button->autoDefault() || button->isDefault()
+            || qobject_cast<QDialog*>(button->window()))
+            return false;
+        if (!key->isAutoRepeat())
+            button->click();
+        return true;
+    }
+};
+
+// Once per application, when its first window loads: the keyboard of every
+// window, and no window outliving the application (those still loaded, and
+// those unloaded whose deletion is still pending, go before it does).
+void watchApplication()
 {
     static QCoreApplication* watched = nullptr;
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || watched == app)
         return;
     watched = app;
+    app->installEventFilter(new EnterPressesButtons(app));
     QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] {
         for (FormInstanceBase* instance : FormInstanceBase::all()) {
             if (FormWindow* window = instance->windowIfLoaded())
@@ -126,7 +156,7 @@ void FormInstanceBase::Load()
     touch();
     if (window_ || loading_)
         return;
-    releaseWindowsAtQuit();
+    watchApplication();
     loading_ = true;
     window_ = factory_();
     window_->instance_ = this;

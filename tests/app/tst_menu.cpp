@@ -2,11 +2,16 @@
 #include "app/Menu.h"
 #include "app/Windows.h"
 #include "platform/Fonts.h"
+#include "platform/Pictures.h"
 #include "quiz/QuizState.h"
 #include "testkit/FakePlatform.h"
 #include "testkit/Sandbox.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QScreen>
+#include <QWheelEvent>
 #include <QTest>
 #include <algorithm>
 
@@ -60,20 +65,6 @@ private slots:
     void cleanup()
     {
         sandbox.reset();
-    }
-
-    void freshChooser()
-    {
-        QCOMPARE(menu->Label1->text(), u"Cliquez sur le jeu désiré parmi les 31 disponibles"_s);
-        QCOMPARE(menu->Label4->text(), QString());
-        QVERIFY(menu->Limite->isHidden());
-        QVERIFY(menu->Question->isHidden());
-        QVERIFY(menu->Sec->isHidden());
-        QVERIFY(menu->Label2->isHidden());
-        QVERIFY(!menu->ListNbQ->isHidden());  // shown inside its hidden frame
-        for (auto* options : {&menu->Niveau, &menu->Tps, &menu->NbQuest})
-            for (QRadioButton* option : *options)
-                QVERIFY(!option->isChecked());
     }
 
     void catalogue()
@@ -181,48 +172,34 @@ private slots:
     }
     void eachGame()
     {
-        QFETCH(QString, information); QFETCH(QString, reponse); QFETCH(QString, aide);
-        QFETCH(int, secondes); QFETCH(int, items);
+        QFETCH(QString, information); QFETCH(QString, reponse); QFETCH(QString, aide); QFETCH(int, secondes); QFETCH(int, items);
         const int g = QString::fromLatin1(QTest::currentDataTag()).toInt();
         const QTreeWidgetItem* item = menu->ListView1->topLevelItem(g - 1);
-        QCOMPARE(item->text(0), QString::number(g));
-        QCOMPARE((QStringList{item->text(1), item->text(2), item->text(3)}), (QStringList{information, reponse, aide}));
+        QCOMPARE((QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}),
+                 (QStringList{QString::number(g), information, reponse, aide}));
         clickGame(g == 1 ? 31 : g - 1);
+        NbBonnes = 3.5f; NbFausses = 2;
+        DejaPose.fill(1);
         clickGame(g);
         QCOMPARE(menu->Label4->text(), QString::number(g));
-        QVERIFY(!menu->Limite->isHidden());
-        QVERIFY(!menu->Question->isHidden());
-        QVERIFY(menu->ListNbQ->isHidden());
+        QVERIFY(!menu->Limite->isHidden() && !menu->Question->isHidden() && menu->ListNbQ->isHidden());
+        // The game state starts again: the counters, and the flags of the game's own items only.
+        QVERIFY(NbBonnes == 0 && NbFausses == 0 && DejaPose[0] == 1 && DejaPose[items + 1] == 1);
+        QCOMPARE(std::count(&DejaPose[1], &DejaPose[items + 1], int16_t(0)), items);
         menu->Tps[1]->click();
-        QVERIFY(!menu->Sec->isHidden());
-        QVERIFY(!menu->Label2->isHidden());
+        QVERIFY(!menu->Sec->isHidden() && !menu->Label2->isHidden());
         QCOMPARE(menu->Sec->text(), QString::number(secondes));
         QCOMPARE(menu->ListNbQ->count(), items);
         for (int i = 0; i < items; ++i)
             QCOMPARE(menu->ListNbQ->itemText(i), u" %1"_s.arg(i + 1));
         QCOMPARE(menu->ListNbQ->currentIndex(), -1);
-        QCOMPARE(menu->NbQuest[0]->text(), u"Fixe (1 à %1)"_s.arg(items));
-        QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (%1)"_s.arg(items));
+        QCOMPARE((QStringList{menu->NbQuest[0]->text(), menu->NbQuest[1]->text()}),
+                 (QStringList{u"Fixe (1 à %1)"_s.arg(items), u"Toutes (%1)"_s.arg(items)}));
     }
 
-    void gameClickResetsTheGameState()
-    {
-        NbBonnes = 3.5f;
-        NbFausses = 2;
-        DejaPose.fill(1);
-        clickGame(13);
-        QCOMPARE(NbBonnes, 0.0f);
-        QCOMPARE(NbFausses, 0.0f);
-        // The game's items only: 1 to 22, then 1 to 96.
-        QCOMPARE(std::count(&DejaPose[1], &DejaPose[23], int16_t(0)), 22);
-        QCOMPARE(DejaPose[0] + DejaPose[23], 2);
-        clickGame(1);
-        QCOMPARE(std::count(&DejaPose[1], &DejaPose[97], int16_t(0)), 96);
-        QCOMPARE(DejaPose[97], int16_t(1));
-    }
-
-    // "Fixe" shows the count list and "Toutes" hides it; another game hides it and forgets the count.
-    void countListFollowsTheChoices()
+    // "Fixe" shows the count list and "Toutes" hides it; another game hides it and forgets the count. The
+    // seconds proposed are written only when the time option is clicked; "Illimité" hides them, kept.
+    void countAndTimeFollowTheChoices()
     {
         clickGame(1);
         menu->Niveau[0]->click();
@@ -238,19 +215,15 @@ private slots:
         QVERIFY(menu->ListNbQ->isHidden());
         menu->NbQuest[0]->click();
         QVERIFY(!menu->ListNbQ->isHidden());
-    }
 
-    void timeOption()
-    {
         clickGame(17);
         menu->Tps[1]->click();
         QCOMPARE(menu->Sec->text(), u"60"_s);
         clickGame(2);
-        QCOMPARE(menu->Sec->text(), u"60"_s);  // written only when the time option is clicked
+        QCOMPARE(menu->Sec->text(), u"60"_s);
         menu->Sec->setText(u"45"_s);
         menu->Tps[0]->click();
-        QVERIFY(menu->Sec->isHidden());
-        QVERIFY(menu->Label2->isHidden());
+        QVERIFY(menu->Sec->isHidden() && menu->Label2->isHidden());
         QCOMPARE(menu->Sec->text(), u"45"_s);
         menu->Tps[1]->click();
         QCOMPARE(menu->Sec->text(), u"15"_s);
@@ -289,10 +262,7 @@ private slots:
     }
     void playChecks()
     {
-        QFETCH(QString, choices);
-        QFETCH(QString, secondes);
-        QFETCH(QString, message);
-        QFETCH(QString, stored);
+        QFETCH(QString, choices); QFETCH(QString, secondes); QFETCH(QString, message); QFETCH(QString, stored);
         const QStringList chosen = choices.split(u' ');
         if (chosen.contains(u"game"_s))
             clickGame(5);
@@ -339,25 +309,53 @@ private slots:
         QVERIFY(win::CarteDep.isVisible());
     }
 
-    // The arrow keys choose as a click does: from game 12 down to 13 the counts turn to the régions.
-    void arrowKeysChooseTheGame()
+    // At opening nothing is chosen and no row is current: row 1 shows the list's picture, not the look of a
+    // chosen row, and the first Down chooses game 1. The rows scroll by pixels over the picture, which stays
+    // in place: a row reached with the keys ends at the bottom edge, and after each scroll the list as shown,
+    // scroll bar included, is what a repaint draws. The arrow keys choose as a click does (from 12 to 13 the
+    // counts turn to 22); a click on no game changes nothing.
+    void freshChooserAndTheKeys()
     {
-        clickGame(12);
-        QTest::keyClick(menu->ListView1, Qt::Key_Down);
-        QCOMPARE(menu->Label4->text(), u"13"_s);
-        QCOMPARE(menu->NbQuest[1]->text(), u"Toutes (22)"_s);
-        QCOMPARE(menu->ListNbQ->count(), 22);
-    }
+        QCOMPARE(menu->Label1->text(), u"Cliquez sur le jeu désiré parmi les 31 disponibles"_s);
+        QCOMPARE(menu->Label4->text(), QString());
+        QVERIFY(menu->Limite->isHidden() && menu->Question->isHidden() && menu->Sec->isHidden() && menu->Label2->isHidden());
+        QVERIFY(!menu->ListNbQ->isHidden());  // shown inside its hidden frame
+        for (auto* options : {&menu->Niveau, &menu->Tps, &menu->NbQuest})
+            for (QRadioButton* option : *options)
+                QVERIFY(!option->isChecked());
+        QTreeWidget* list = menu->ListView1;
+        QVERIFY(QTest::qWaitForWindowActive(menu) && QApplication::focusWidget() == list);
+        QRect bare = list->visualItemRect(list->topLevelItem(0));  // its right end, bare of text
+        bare.setLeft(bare.right() - 100);
+        QImage picture(bare.size(), QImage::Format_RGB32);
+        QPainter(&picture).drawTiledPixmap(picture.rect(), platform::storedPicture(u":/stored/list_background.gif"_s, {}), bare.topLeft());
+        QCOMPARE(list->viewport()->grab(bare).toImage().convertToFormat(QImage::Format_RGB32), picture);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(menu->Label4->text(), u"1"_s);
 
-    void clickOutsideAnyGameChangesNothing()
-    {
-        clickGame(4);
-        menu->ListView1->clearSelection();
+        const QRect area(list->mapTo(menu, QPoint()), list->size());
+        const auto shownAsRepainted = [&] {
+            return menu->screen()->grabWindow(menu->winId()).toImage().copy(area).convertToFormat(QImage::Format_RGB32)
+                == list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        for (int g = 2; g <= 14; ++g)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->visualItemRect(list->topLevelItem(13)).bottom(), list->viewport()->height());
+        QTRY_VERIFY(shownAsRepainted());
+        QTest::keyClick(list, Qt::Key_End);
+        QTRY_VERIFY(shownAsRepainted());
+        QWheelEvent wheel({200, 100}, list->viewport()->mapToGlobal(QPointF(200, 100)), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list->viewport(), &wheel);
+        QTRY_VERIFY(shownAsRepainted());
+
+        clickGame(12);
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(menu->Label4->text() == u"13"_s && menu->NbQuest[1]->text() == u"Toutes (22)"_s && menu->ListNbQ->count() == 22);
+        list->clearSelection();
         NbBonnes = 2;
         menu->ListView1_Click();
-        QCOMPARE(menu->Label4->text(), u"4"_s);
-        QCOMPARE(NbBonnes, 2.0f);
-        QCOMPARE(menu->ListNbQ->count(), 96);
+        QVERIFY(menu->Label4->text() == u"13"_s && NbBonnes == 2.0f);
     }
 };
 

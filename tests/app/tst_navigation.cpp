@@ -4,12 +4,17 @@
 #include "app/Geomira.h"
 #include "app/Globals.h"
 #include "app/Menu.h"
+#include "app/Rapport.h"
 #include "app/Sommaire.h"
+#include "quiz/CarteDep.h"
+#include "tutorials/DidacPop.h"
 #include "testkit/Layout.h"
 #include "testkit/Sandbox.h"
 #include "testkit/ZipBytes.h"
 
+#include <QApplication>
 #include <QDirIterator>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -252,6 +257,27 @@ private slots:
         help.front()->click();
         QCOMPARE(fake->help.paths, QStringList{platform::appFile(u"help/Geomira.chm"_s)});
         QCOMPARE(fake->help.owners, QList<QWidget*>{shown});
+    }
+
+    // Enter on the focused button presses it once, in every window along the way (the keypad's Enter in the last).
+    void enterPressesTheFocusedButton()
+    {
+        const std::function<QPushButton*()> buttons[] = {
+            [] { return win::Sommaire->Horloge; }, [] { return win::Sommaire->Didac; }, [] { return win::Didacticiel->Back; },
+            [] { return win::Sommaire->Play; }, [] { return win::Menu->JoueOK; }, [] { return win::Menu->Somm; },
+            [] { win::CarteDep->Solution->show(); return win::CarteDep->btnOK; },  // the verdict of a map game
+            [] { return win::Rapport->Imprime; }, [] { return win::DidacPop->Retour; }};
+        for (const auto& find : buttons) {
+            QPushButton* button = find();
+            static_cast<platform::FormWindow*>(button->window())->instance()->Show();
+            QVERIFY(QTest::qWaitForWindowActive(button->window()));
+            button->setFocus();
+            QVERIFY2(QApplication::focusWidget() == button, qPrintable(QString::number(&find - buttons)));
+            QSignalSpy pressed(button, &QAbstractButton::clicked);
+            const bool keypad = &find == &buttons[8];
+            QTest::keyClick(button, keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+            QVERIFY2(pressed.count() == 1, qPrintable(QString::number(&find - buttons)));
+        }
     }
 
     void chooserLevels()

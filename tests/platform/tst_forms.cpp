@@ -1,4 +1,5 @@
 #include "platform/CloseBox.h"
+#include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "testkit/FakePlatform.h"
 
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using platform::FormInstance;
@@ -134,7 +136,42 @@ private slots:
         QVERIFY(guard.isNull());
     }
 
-    void lastUnloadEndsTheProgram()
+    // A box is widened to its title in a bold title bar beside the bar's buttons, never beyond the screen,
+    // never to a long prompt on one line; it stays above its window (its transient parent) and Enter
+    // answers it with its default button.
+    void messageBoxes_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("prompt");
+        const QString phrase = u"Veuillez patientez pendant la création des fichiers nécessaires au logiciel. Merci !"_s;
+        QTest::newRow("long prompt") << u"Exact !"_s << phrase;
+        QTest::newRow("long title") << u"1er lancement du logiciel"_s.repeated(3) << u"Bonne"_s;
+        QTest::newRow("title wider than the screen") << u"1er lancement du logiciel "_s.repeated(12) << phrase;
+    }
+    void messageBoxes()
+    {
+        QFETCH(QString, title); QFETCH(QString, prompt);
+        Alpha.Show();
+        QVERIFY(QTest::qWaitForWindowActive(Alpha.window()));
+        int width = 0, screen = 0, needed = 0, oneLine = 0;
+        const QWindow* above = nullptr;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QFont bold = box->font(); bold.setBold(true);
+            width = box->width();
+            screen = box->screen()->availableGeometry().width();
+            needed = qMin(QFontMetrics(bold).horizontalAdvance(title) + 80, screen);
+            oneLine = box->fontMetrics().horizontalAdvance(prompt);
+            above = box->windowHandle()->transientParent();
+            QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(platform::MsgBox(prompt, platform::vbYesNo, title), int(platform::vbYes));
+        QVERIFY2(needed <= width && width <= screen && (width < oneLine || needed >= oneLine), qPrintable(u"%1 %2"_s.arg(width).arg(oneLine)));
+        QCOMPARE(above, Alpha->windowHandle());
+    }
+
+    // Last of the tests: once the program has ended, every event loop, a box's too, returns at once.
+    void lastUnloadEndsTheProgramAndEndStopsShowing()
     {
         int calls = 0;
         platform::setLastWindowUnloadedHandler([&calls] { ++calls; });
@@ -151,10 +188,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(calls, 1);
         platform::setLastWindowUnloadedHandler(nullptr);
-    }
-
-    void endStopsShowing()
-    {
+        // Once the program has ended, nothing shows either.
         platform::End();
         Beta.Show();
         QVERIFY(Beta.isLoaded() && !Beta.isVisible());
