@@ -192,6 +192,31 @@ private slots:
         QVERIFY(zip->GetZipInfo().contains(QString::fromLocal8Bit(name)));
     }
 
+    // The guard bounds the number of entries, each entry's size and the sum of them all; a
+    // refused archive leaves nothing behind.
+    void guardBoundsTheWholeArchive_data()
+    {
+        QTest::addColumn<quint32>("maxEntries");
+        QTest::addColumn<quint64>("maxSize");
+        QTest::addColumn<int>("code");
+        QTest::newRow("at the bounds") << 3u << quint64(39) << 0;  // three entries of 13 bytes
+        QTest::newRow("an entry above") << 3u << quint64(12) << int(ziplib::UZ_TOOBIG);
+        QTest::newRow("each below, the sum above") << 3u << quint64(38) << int(ziplib::UZ_TOOBIG);
+        QTest::newRow("too many entries") << 2u << quint64(0) << int(ziplib::UZ_TOOBIG);
+    }
+    void guardBoundsTheWholeArchive()
+    {
+        QFETCH(quint32, maxEntries);
+        QFETCH(quint64, maxSize);
+        QFETCH(int, code);
+        writeZip(path("a.zip"), {{"a.txt"}, {"b.txt"}, {"c.txt"}});
+        ziplib::UnzipGuard guard;
+        guard.maxEntries = maxEntries;
+        guard.maxSize = maxSize;
+        QCOMPARE(opened("a.zip")->Decompress(path("target"), QString(), &guard), code);
+        QCOMPARE(tree(path("target")), code ? QStringList() : QStringList({"a.txt", "b.txt", "c.txt"}));
+    }
+
     void linksInTheTargetAreNotFollowed()
     {
         const QString target = path("target");
