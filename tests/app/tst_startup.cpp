@@ -1,10 +1,10 @@
 // Start-up: the program's set-up, the title window, its screen test, and the way to the hub.
 #include "app/Application.h"
 #include "app/Crypte.h"
+#include "app/FirstLaunch.h"
 #include "app/Geomira.h"
 #include "app/Globals.h"
 #include "app/Sommaire.h"
-#include "app/FirstLaunch.h"
 #include "app/Windows.h"
 #include "app/archive/ccZip.h"
 #include "platform/FileSystem.h"
