@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -40,10 +43,53 @@ QString raison(qint32 code, const QString& entree)
     }
 }
 
-// A fresh archive object for each press: Init, then the whole archive
-// unpacked into the folder, existing files replaced, within the guard.
+// The files whose presence stands for the whole data set, in the order the check tests them.
+constexpr const char16_t* kTemoins[] = {u"F150.dat", u"D50.dat", u"R10.dat"};
+
+// Where the archive is unpacked, inside the application folder (so that its files
+// are moved, not copied, into place).
+constexpr char16_t kDossierInstallation[] = u".installation";
+
+// Removes what an earlier, interrupted installation left; never follows a link.
+void retire(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        QDir(path).removeRecursively();
+    else
+        QFile::remove(path);
+}
+
+// Moves the unpacked set into the application folder, the files the check looks
+// for last: a set cut short by a crash or a kill is then never taken for whole,
+// and the next press installs it again.
+qint32 metEnPlace(const QString& temporaire, const QString& folder, QString* entree)
+{
+    QStringList noms = QDir(temporaire).entryList(QDir::Files, QDir::Name);
+    for (const char16_t* temoin : kTemoins) {
+        if (noms.removeAll(QString::fromUtf16(temoin)))
+            noms.append(QString::fromUtf16(temoin));
+    }
+    for (const QString& nom : noms) {
+        const QFileInfo cible(QDir(folder).filePath(nom));
+        if (cible.isDir() && !cible.isSymLink())
+            return *entree = nom, ziplib::UZ_INTHEWAY;
+    }
+    for (const QString& nom : noms) {
+        // rename() replaces a file, or a link itself, never what a link points to.
+        if (std::rename(QFile::encodeName(QDir(temporaire).filePath(nom)).constData(),
+                        QFile::encodeName(QDir(folder).filePath(nom)).constData()) != 0)
+            return *entree = nom, ziplib::UZ_DISK;
+    }
+    return ziplib::UZ_OK;
+}
+
+// A fresh archive object for each press: Init, then the whole archive unpacked,
+// within the guard, into a folder of its own, and moved into place once whole.
 QString decompresseArchive(const QString& archive, const QString& folder)
 {
+    const QString temporaire = QDir(folder).filePath(QString::fromUtf16(kDossierInstallation));
+    retire(temporaire);
     auto zip = std::make_shared<ccZip>();
     zip->Init(archive);
     ziplib::UnzipGuard guard;
@@ -51,8 +97,11 @@ QString decompresseArchive(const QString& archive, const QString& folder)
     guard.maxEntries = kEntreesMax;
     guard.maxSize = kTailleMax;
     guard.refuseEncrypted = true;
-    const qint32 code = zip->Decompress(folder, QString(), &guard);
-    return code == 0 ? QString() : raison(code, guard.failedEntry);
+    qint32 code = zip->Decompress(temporaire, QString(), &guard);
+    if (code == ziplib::UZ_OK)
+        code = metEnPlace(temporaire, folder, &guard.failedEntry);
+    retire(temporaire);
+    return code == ziplib::UZ_OK ? QString() : raison(code, guard.failedEntry);
 }
 
 Decompresseur& decompresseur()
@@ -66,7 +115,7 @@ void setDecompresseur(Decompresseur unpack) { decompresseur() = unpack ? std::mo
 
 bool DonneesPresentes()
 {
-    for (const char16_t* name : {u"F150.dat", u"D50.dat", u"R10.dat"}) {
+    for (const char16_t* name : kTemoins) {
         if (!platform::Fso().FileExists(platform::appFile(QString::fromUtf16(name))))
             return false;
     }
@@ -88,7 +137,7 @@ bool PremierLancement()
     if (pourquoi.isEmpty())
         pourquoi = u"L'archive ne contient pas toutes les données du logiciel."_s;
     // A partial unpacking must not pass for a complete one at the next press.
-    for (const char16_t* name : {u"F150.dat", u"D50.dat", u"R10.dat"})
+    for (const char16_t* name : kTemoins)
         QFile::remove(platform::appFile(QString::fromUtf16(name)));
     platform::MsgBox(u"Les données du logiciel n'ont pas pu être installées."_s + u"\r\n"_s + pourquoi + u"\r\n\r\n"_s
                          + u"L'archive a été cherchée ici :"_s + u"\r\n"_s + QDir::toNativeSeparators(archive),

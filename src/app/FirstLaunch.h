@@ -12,7 +12,9 @@ bool DonneesPresentes();
 
 // Runs the check of the hub's two main buttons: when a file is missing, tells
 // the player, shows the hourglass, unpacks "Geomira.zip" into the application
-// folder and restores the pointer. Returns false (after a critical box saying
+// folder (aside first, then moved into place with the three files above last, so
+// that an interrupted installation is done again at the next press) and restores
+// the pointer. Returns false (after a critical box saying
 // what went wrong and why) when the data could not be installed.
 bool PremierLancement();
 

@@ -192,6 +192,20 @@ private slots:
         QVERIFY(zip->GetZipInfo().contains(QString::fromLocal8Bit(name)));
     }
 
+    // The guard bounds each entry's size and the sum of them all: three entries of 13 bytes
+    // pass 39 bytes, not 38 nor 12; a refused archive leaves nothing behind.
+    void guardBoundsEachEntryAndTheirSum()
+    {
+        writeZip(path("a.zip"), {{"a.txt"}, {"b.txt"}, {"c.txt"}});
+        for (const quint64 maxSize : {12, 38, 39}) {
+            ziplib::UnzipGuard guard;
+            guard.maxSize = maxSize;
+            const bool whole = maxSize == 39;
+            QCOMPARE(opened("a.zip")->Decompress(path("target"), QString(), &guard), whole ? 0 : int(ziplib::UZ_TOOBIG));
+            QCOMPARE(tree(path("target")), whole ? QStringList({"a.txt", "b.txt", "c.txt"}) : QStringList());
+        }
+    }
+
     void linksInTheTargetAreNotFollowed()
     {
         const QString target = path("target");

@@ -304,6 +304,27 @@ private slots:
         QCOMPARE(ReadPicture(path).size(), size);
     }
 
+    // The title's map fills its picture less two pixels on the side that limits it, centred
+    // on the other: its land lies where the picture's width and height put it.
+    void titleMapIsPlacedByItsPictureSize()
+    {
+        const QImage title = ReadPicture(storedDir_ + "/title.gif");
+        QRect drawn;
+        for (int y = 0; y < title.height(); ++y)
+            for (int x = 0; x < title.width(); ++x)
+                drawn |= title.pixel(x, y) == qRgb(255, 255, 255) ? QRect() : QRect(x, y, 1, 1);
+        QRectF land;
+        for (const Outline& outline : svg_.outlines)
+            for (const QPolygonF& ring : outline.rings)
+                land |= ring.boundingRect();
+        const QRectF box = svg_.viewBox;
+        const double k = std::min((title.width() - 4) / box.width(), (title.height() - 4) / box.height());
+        const QRectF placed((title.width() - k * box.width()) / 2 + k * (land.x() - box.x()),
+                            (title.height() - k * box.height()) / 2 + k * (land.y() - box.y()), k * land.width(), k * land.height());
+        for (const QPointF off : {placed.topLeft() - drawn.topLeft(), placed.bottomRight() - QRectF(drawn).bottomRight()})
+            QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, qPrintable(QString("%1, %2 off").arg(off.x()).arg(off.y())));
+    }
+
     void soundButtonShowsItsState()
     {
         QVERIFY(ReadPicture(appDir_ + "/sonsok.bmp") != ReadPicture(appDir_ + "/sonsnon.bmp"));

@@ -133,8 +133,8 @@ int UnzipRun::run(const QStringList& includes, const QStringList& excludes)
     const bool listing = word(UO_List);
     if (archivePath.isEmpty())
         return UZ_PARAM;
-    const QFileInfo archiveInfo(archivePath);
-    if (!archiveInfo.exists() || archiveInfo.isDir()) {
+    // Only a regular file: libzip would wait forever on a named pipe.
+    if (!QFileInfo(archivePath).isFile()) {
         print(QStringLiteral("error: archive not found: %1\n").arg(archivePath));
         return UZ_NOZIP;
     }
