@@ -14,6 +14,11 @@
 
 namespace {
 
+int threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
 // One short session: about forty sounds, some a few milliseconds apart, the
 // quit falling while the last one plays.
 int playOnce(const QStringList& sounds)
@@ -28,7 +33,10 @@ int playOnce(const QStringList& sounds)
             QTimer::singleShot(random->bounded(3) == 0 ? random->bounded(150) : random->bounded(8), qApp, next);
     };
     QTimer::singleShot(0, qApp, next);
-    return QCoreApplication::exec();
+    const int threads = threadCount();
+    const int status = QCoreApplication::exec();
+    // The audio thread must have ended with the event loop, before the application object goes.
+    return status != 0 ? status : threadCount() == threads ? 0 : 4;
 }
 
 } // namespace
