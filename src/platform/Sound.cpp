@@ -94,7 +94,7 @@ private:
             qAddPostRoutine(&closeRealSound);
         }
         if (context_ || unavailable_)
-            return context_;
+            return context_ != nullptr;
         // Without a sound server the program stays silent; it does not try again each time.
         const QByteArray name = QCoreApplication::applicationName().toUtf8();
         if (ca_context_create(&context_) != CA_SUCCESS || ca_context_set_driver(context_, "pulse") != CA_SUCCESS
@@ -103,7 +103,7 @@ private:
             close();
             unavailable_ = true;
         }
-        return context_;
+        return context_ != nullptr;
     }
     static void closeRealSound();
 
