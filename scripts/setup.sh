@@ -9,11 +9,10 @@ shift || true
 
 APT_PACKAGES=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-  libzip-dev libgif-dev libchm-dev fp-utils
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
+  libzip-dev libgif-dev libchm-dev fp-utils libcanberra-dev libcanberra-pulse
   fonts-dejavu-core fonts-liberation2
   poppler-utils locales xvfb xauth pulseaudio
-  gstreamer1.0-plugins-good
 )
 
 missing=()

@@ -3,17 +3,36 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QSoundEffect>
-#include <QUrl>
 #include <QtEndian>
-#include <memory>
+#include <canberra.h>
 
 namespace platform {
+
+namespace {
+
+// The format of a sound the player can play: integer PCM, mono or stereo, 8 or
+// 16 bits, at a rate sound hardware uses, its block size and byte rate agreeing
+// with them (players divide by these). A field a short chunk lacks reads 0.
+bool plausiblePcm(const QByteArray& format)
+{
+    auto field = [&](qsizetype at, qsizetype width) -> quint32 {
+        if (format.size() < at + width)
+            return 0;
+        return width == 2 ? qFromLittleEndian<quint16>(format.constData() + at)
+                          : qFromLittleEndian<quint32>(format.constData() + at);
+    };
+    const quint32 tag = field(0, 2), channels = field(2, 2), rate = field(4, 4), byteRate = field(8, 4),
+                  blockAlign = field(12, 2), bits = field(14, 2);
+    return tag == 1 && channels >= 1 && channels <= 2 && rate >= 8000 && rate <= 192000 && (bits == 8 || bits == 16)
+        && blockAlign == channels * bits / 8 && byteRate == rate * blockAlign;
+}
+
+} // namespace
 
 bool plausibleWave(const QString& path)
 {
     QFile file(path);
+    // Only a regular file is opened: a named pipe would block the open until a writer comes.
     if (!QFileInfo(path).isFile() || file.size() > kMaxSoundFileSize || !file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray data = file.readAll();
@@ -21,13 +40,16 @@ bool plausibleWave(const QString& path)
         return false;
     // The player allocates what the header declares: every chunk must lie
     // within the file, the sound data above all.
+    QByteArray format;
     qsizetype at = 12;
     while (at + 8 <= data.size()) {
         const quint32 size = qFromLittleEndian<quint32>(data.constData() + at + 4);
         if (size > static_cast<quint64>(data.size() - at - 8))
             return false;
-        if (data.mid(at, 4) == "data")
-            return true;
+        if (data.mid(at, 4) == "fmt ")
+            format = data.mid(at + 8, size);
+        else if (data.mid(at, 4) == "data")
+            return plausiblePcm(format);
         at += 8 + size + (size & 1);
     }
     return false;
@@ -35,60 +57,68 @@ bool plausibleWave(const QString& path)
 
 namespace {
 
-class QtSound final : public Sound {
+// Event sounds through libcanberra's PulseAudio driver, streamed from their
+// files. Its context lives within the application: opened at the first sound,
+// destroyed before the application object goes, so that the audio thread and
+// its server connection end while everything they use still exists.
+class CanberraSound final : public Sound {
 public:
     void play(const QString& path) override
     {
-        const QFileInfo info(path);
-        const QString key = info.absoluteFilePath();
-        auto it = effects_.find(key);
-        if (it == effects_.end()) {
-            if (!plausibleWave(key))
-                return;
-            releaseAtQuit();
-            auto effect = std::make_shared<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(key));
-            it = effects_.insert(key, effect);
-        }
-        QSoundEffect& effect = **it;
-        if (effect.status() == QSoundEffect::Error)
+        if (!QCoreApplication::instance() || !plausibleWave(path) || !open())
             return;
         // A new sound cuts the one still playing, as a single sound channel does.
-        for (auto& other : effects_) {
-            if (other.get() != &effect && other->isPlaying())
-                other->stop();
-        }
-        effect.stop();
-        effect.play();
+        ca_context_cancel(context_, kChannel);
+        ca_context_play(context_, kChannel, CA_PROP_MEDIA_FILENAME,
+                        QFile::encodeName(QFileInfo(path).absoluteFilePath()).constData(),
+                        CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
     }
 
-    void releaseAll() { effects_.clear(); }
+    void close()
+    {
+        if (context_)
+            ca_context_destroy(context_);
+        context_ = nullptr;
+    }
 
 private:
-    // The effects must go while the application still runs: destroyed after
-    // it, they post events to a dead application and corrupt the heap.
-    void releaseAtQuit()
-    {
-        if (watching_ == QCoreApplication::instance())
-            return;
-        watching_ = QCoreApplication::instance();
-        QObject::connect(watching_, &QCoreApplication::aboutToQuit, watching_, [this] { releaseAll(); });
-        // An application that ends without running its event loop.
-        qAddPostRoutine(releaseRealSounds);
-    }
-    static void releaseRealSounds();
+    static constexpr uint32_t kChannel = 1;
 
-    QHash<QString, std::shared_ptr<QSoundEffect>> effects_;
+    bool open()
+    {
+        if (watching_ != QCoreApplication::instance()) {
+            watching_ = QCoreApplication::instance();
+            unavailable_ = false;
+            QObject::connect(watching_, &QCoreApplication::aboutToQuit, watching_, &closeRealSound);
+            // An application that ends without running its event loop.
+            qAddPostRoutine(&closeRealSound);
+        }
+        if (context_ || unavailable_)
+            return context_ != nullptr;
+        // Without a sound server the program stays silent; it does not try again each time.
+        const QByteArray name = QCoreApplication::applicationName().toUtf8();
+        if (ca_context_create(&context_) != CA_SUCCESS || ca_context_set_driver(context_, "pulse") != CA_SUCCESS
+            || ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, name.constData(), nullptr) != CA_SUCCESS
+            || ca_context_open(context_) != CA_SUCCESS) {
+            close();
+            unavailable_ = true;
+        }
+        return context_ != nullptr;
+    }
+    static void closeRealSound();
+
+    ca_context* context_ = nullptr;
+    bool unavailable_ = false;
     QCoreApplication* watching_ = nullptr;
 };
 
-QtSound& realSound()
+CanberraSound& realSound()
 {
-    static QtSound sound;
+    static CanberraSound sound;
     return sound;
 }
 
-void QtSound::releaseRealSounds() { realSound().releaseAll(); }
+void CanberraSound::closeRealSound() { realSound().close(); }
 
 } // namespace
 

@@ -6,10 +6,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDataStream>
+#include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -94,30 +97,62 @@ private slots:
 
     void onlyPlausibleWavesArePlayed_data()
     {
-        // A PCM header (fmt chunk of 16 bytes) and `size` declared bytes of sound, `actual` present.
-        auto wave = [](quint32 fmtSize, quint32 size, int actual, const char* riff = "RIFF") {
-            QByteArray data(riff);
-            data += QByteArray(4, '\0') + "WAVE" + "fmt ";
-            data += QByteArray(reinterpret_cast<const char*>(&fmtSize), 4) + QByteArray(16, '\1');
-            data += "data" + QByteArray(reinterpret_cast<const char*>(&size), 4) + QByteArray(actual, '\2');
-            return data;
+        // A PCM file of `channels` × `rate` Hz × `bits`, `size` declared bytes of sound, `actual` present.
+        auto wave = [](quint16 channels, quint32 rate, quint16 bits, quint32 size = 100, int actual = 100) {
+            QByteArray data;
+            QDataStream out(&data, QIODevice::WriteOnly);
+            out.setByteOrder(QDataStream::LittleEndian);
+            const quint16 align = channels * bits / 8;
+            out.writeRawData("RIFF\0\0\0\0WAVEfmt ", 16);
+            out << quint32(16) << quint16(1) << channels << rate << quint32(rate * align) << align << bits;
+            out.writeRawData("data", 4);
+            out << size;
+            return data + QByteArray(actual, '\2');
         };
-        QTest::addColumn<QByteArray>("contents");
+        // The file with the little-endian field at `at` replaced.
+        auto set = [](QByteArray data, int at, quint32 value, int width = 2) {
+            return data.replace(at, width, QByteArray(reinterpret_cast<const char*>(&value), width));
+        };
+        const QByteArray sound = wave(1, 22050, 16);
+        QTest::addColumn<QByteArray>("contents");  // "fifo" and "folder" make those instead of a file
         QTest::addColumn<bool>("plausible");
-        QTest::newRow("sound") << wave(16, 100, 100) << true;
-        QTest::newRow("sound data claiming 4 GB") << wave(16, 0xFFFFFFFFu, 100) << false;
-        QTest::newRow("a chunk reaching past the end") << wave(0x7FFFFFF0u, 100, 100) << false;
-        QTest::newRow("sound data 8 bytes short") << wave(16, 108, 100) << false;
-        QTest::newRow("no sound data") << wave(16, 100, 100).left(36) << false;
-        QTest::newRow("not a wave") << wave(16, 100, 100, "RIFX") << false;
-        QTest::newRow("larger than any sound of ours") << wave(16, 9 << 20, 9 << 20) << false;
+        QTest::newRow("sound") << sound << true;
+        QTest::newRow("8-bit stereo at 8000 Hz") << wave(2, 8000, 8) << true;
+        QTest::newRow("stereo at 192000 Hz") << wave(2, 192000, 16) << true;
+        QTest::newRow("sound data claiming 4 GB") << wave(1, 22050, 16, 0xFFFFFFFFu) << false;
+        QTest::newRow("a chunk reaching past the end") << set(sound, 16, 0x7FFFFFF0u, 4) << false;
+        QTest::newRow("sound data 8 bytes short") << wave(1, 22050, 16, 108) << false;
+        QTest::newRow("no sound data") << sound.left(36) << false;
+        QTest::newRow("not a wave") << QByteArray(sound).replace(0, 4, "RIFX") << false;
+        QTest::newRow("larger than any sound of ours") << wave(1, 22050, 16, 9 << 20, 9 << 20) << false;
+        QTest::newRow("no format") << QByteArray(sound).replace(12, 4, "fmX ") << false;
+        QTest::newRow("format cut short") << set(sound, 16, 14, 4).remove(34, 2) << false;
+        QTest::newRow("floating point") << set(sound, 20, 3) << false;
+        QTest::newRow("0 channels") << wave(0, 22050, 16) << false;
+        QTest::newRow("3 channels") << wave(3, 22050, 16) << false;
+        QTest::newRow("65535 channels") << wave(65535, 22050, 8) << false;
+        QTest::newRow("0 Hz") << wave(1, 0, 16) << false;
+        QTest::newRow("34 Hz") << wave(1, 34, 16) << false;
+        QTest::newRow("384000 Hz") << wave(1, 384000, 16) << false;
+        QTest::newRow("0 bits") << wave(1, 22050, 0) << false;
+        QTest::newRow("12 bits") << wave(1, 22050, 12) << false;
+        QTest::newRow("block size unlike the format") << set(set(sound, 32, 4), 28, 88200, 4) << false;
+        QTest::newRow("byte rate unlike the format") << set(sound, 28, 22050, 4) << false;
+        // Opening a named pipe would wait for a writer for ever.
+        QTest::newRow("named pipe") << "fifo"_ba << false;
+        QTest::newRow("folder") << "folder"_ba << false;
     }
     void onlyPlausibleWavesArePlayed()
     {
         QFETCH(QByteArray, contents); QFETCH(bool, plausible);
         QTemporaryDir dir;
         QFile file(dir.filePath(u"son.wav"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        if (contents == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(file.fileName()).constData(), 0600) == 0);
+        else if (contents == "folder")
+            QVERIFY(QDir(dir.path()).mkdir(u"son.wav"_s));
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
         file.close();
         QCOMPARE(platform::plausibleWave(file.fileName()), plausible);
         // Played or not, a sound never fails nor waits; neither does a missing one.

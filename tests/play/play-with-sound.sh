@@ -20,7 +20,7 @@ if command -v pulseaudio >/dev/null 2>&1; then
     echo "no PulseAudio server: playing without audio"
   fi
 fi
-XDG_RUNTIME_DIR="$runtime" "$program"
+XDG_RUNTIME_DIR="$runtime" "$program" "${@:2}"
 status=$?
 [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
 rm -rf "$runtime"
