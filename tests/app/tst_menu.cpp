@@ -62,10 +62,7 @@ private slots:
         menu = win::Menu.ifLoaded();
         QVERIFY(menu);
     }
-    void cleanup()
-    {
-        sandbox.reset();
-    }
+    void cleanup() { sandbox.reset(); }
 
     void catalogue()
     {
@@ -102,73 +99,48 @@ private slots:
     // following the last game clicked.
     void eachGame_data()
     {
-        QTest::addColumn<QString>("information");
-        QTest::addColumn<QString>("reponse");
-        QTest::addColumn<QString>("aide");
-        QTest::addColumn<int>("secondes");
-        QTest::addColumn<int>("items");
-        QTest::newRow("1") << u"Numéro d'un département"_s << u"Nom du département"_s
-            << u"Colorie le département"_s << 30 << 96;
-        QTest::newRow("2") << u"Nom d'un département"_s << u"Numéro du département"_s
-            << u"Colorie le département"_s << 15 << 96;
-        QTest::newRow("3") << u"Numéro d'un département"_s << u"Positionner le département sur la carte"_s
-            << u"Donne le nom du département"_s << 15 << 96;
-        QTest::newRow("4") << u"Nom d'un département"_s << u"Positionner le département sur la carte"_s
-            << u"Donne le numéro du département"_s << 15 << 96;
-        QTest::newRow("5") << u"Numéro d'un département"_s << u"Nom de la préfecture du département"_s
-            << u"Colorie département,donne son nom + liste des préfectures"_s << 30 << 96;
-        QTest::newRow("6") << u"Nom d'un département"_s << u"Nom de la préfecture du département"_s
-            << u"Colorie département, donne son n° + liste des préfectures"_s << 30 << 96;
-        QTest::newRow("7") << u"Colorie un département"_s << u"Numéro du département"_s
-            << u"Donne le nom du département"_s << 15 << 96;
-        QTest::newRow("8") << u"Colorie un département"_s << u"Nom du département"_s
-            << u"Donne le numéro du département"_s << 30 << 96;
-        QTest::newRow("9") << u"Colorie un département"_s << u"Nom de la préfecture du département"_s
-            << u"Numéro et nom du département + liste des préfectures"_s << 30 << 96;
-        QTest::newRow("10") << u"Nom de la préfecture départementale"_s << u"Nom du département"_s
-            << u"Colorie le département et donne son numéro"_s << 30 << 96;
-        QTest::newRow("11") << u"Nom de la préfecture départementale"_s << u"Numéro du département"_s
-            << u"Colorie le département et donne son nom"_s << 30 << 96;
-        QTest::newRow("12") << u"Nom de la préfecture départementale"_s << u"Positionner la préfecture dans le bon département"_s
-            << u"Donne le numéro du département"_s << 15 << 96;
-        QTest::newRow("13") << u"Nom d'une région"_s << u"Positionner la région sur la carte"_s
-            << u"Donne le numéro et le nom des départements"_s << 15 << 22;
-        QTest::newRow("14") << u"Colorie une région"_s << u"Nom de la région"_s
-            << u"Donne la liste des régions"_s << 30 << 22;
-        QTest::newRow("15") << u"Nom d'une région"_s << u"Numéro des départements"_s
-            << u"Colorie la région et donne le nom des départements"_s << 35 << 22;
-        QTest::newRow("16") << u"Colorie une région"_s << u"Numéro des départements"_s
-            << u"Donne le nom de la région et le nom des départements"_s << 35 << 22;
-        QTest::newRow("17") << u"Nom d'une région"_s << u"Nom des départements"_s
-            << u"Colorie la région et donne le numéro des départements"_s << 60 << 22;
-        QTest::newRow("18") << u"Colorie une région"_s << u"Nom des départements"_s
-            << u"Donne le nom de la région et le numéro des départements"_s << 60 << 22;
-        QTest::newRow("19") << u"Numéro des départements"_s << u"Nom de la région"_s
-            << u"Colorie la région + nom des départements + liste régions"_s << 30 << 22;
-        QTest::newRow("20") << u"Numéro des départements"_s << u"Positionner la région sur la carte"_s
-            << u"Donne le nom des départements"_s << 15 << 22;
-        QTest::newRow("21") << u"Nom des départements"_s << u"Nom de la région"_s
-            << u"Colorie la région + n° des départements + liste régions"_s << 30 << 22;
-        QTest::newRow("22") << u"Nom des départements"_s << u"Positionner la région sur la carte"_s
-            << u"Donne le numéro des départements"_s << 30 << 22;
-        QTest::newRow("23") << u"Nom de la préfecture régionale"_s << u"Positionner la préfecture dans la bonne région"_s
-            << u"Donne le nom de la région"_s << 15 << 22;
-        QTest::newRow("24") << u"Nom de la préfecture régionale"_s << u"Nom de la région"_s
-            << u"Colorie la région et donne la liste des régions"_s << 30 << 22;
-        QTest::newRow("25") << u"Nom de la région"_s << u"Nom de la préfecture régionale"_s
-            << u"Colorie la région et propose la liste des préfectures"_s << 30 << 22;
-        QTest::newRow("26") << u"Colorie une région"_s << u"Nom de la préfecture régionale"_s
-            << u"Donne la liste des préfectures de région"_s << 30 << 22;
-        QTest::newRow("27") << u"Nom d'un département"_s << u"Superficie du département"_s
-            << u"Colorie le département et donne son numéro"_s << 10 << 96;
-        QTest::newRow("28") << u"Nom d'un département"_s << u"Population du département"_s
-            << u"Colorie le département et donne son numéro"_s << 10 << 96;
-        QTest::newRow("29") << u"Nom d'une région"_s << u"Superficie de la région"_s
-            << u"Colorie la région"_s << 10 << 22;
-        QTest::newRow("30") << u"Nom d'une région"_s << u"Population de la région"_s
-            << u"Colorie la région"_s << 10 << 22;
-        QTest::newRow("31") << u"Blason d'une région"_s << u"Nom de la région"_s
-            << u"Colorie la région et propose la liste des régions"_s << 30 << 22;
+        testkit::colonnes<QString>({"information", "reponse", "aide"});
+        testkit::colonnes<int>({"secondes", "items"});
+        // The information given, as most games share it.
+        const QString numD = u"Numéro d'un département"_s, nomD = u"Nom d'un département"_s, colD = u"Colorie un département"_s;
+        const QString prefD = u"Nom de la préfecture départementale"_s, prefR = u"Nom de la préfecture régionale"_s;
+        const QString nomR = u"Nom d'une région"_s, colR = u"Colorie une région"_s, numDs = u"Numéro des départements"_s,
+                      nomDs = u"Nom des départements"_s;
+        int g = 0;
+        auto jeu = [&g](const QString& information, const char16_t* reponse, const char16_t* aide, int secondes, int items) {
+            QTest::addRow("%d", ++g) << information << QString::fromUtf16(reponse) << QString::fromUtf16(aide) << secondes << items;
+        };
+        jeu(numD, u"Nom du département", u"Colorie le département", 30, 96);
+        jeu(nomD, u"Numéro du département", u"Colorie le département", 15, 96);
+        jeu(numD, u"Positionner le département sur la carte", u"Donne le nom du département", 15, 96);
+        jeu(nomD, u"Positionner le département sur la carte", u"Donne le numéro du département", 15, 96);
+        jeu(numD, u"Nom de la préfecture du département", u"Colorie département,donne son nom + liste des préfectures", 30, 96);
+        jeu(nomD, u"Nom de la préfecture du département", u"Colorie département, donne son n° + liste des préfectures", 30, 96);
+        jeu(colD, u"Numéro du département", u"Donne le nom du département", 15, 96);
+        jeu(colD, u"Nom du département", u"Donne le numéro du département", 30, 96);
+        jeu(colD, u"Nom de la préfecture du département", u"Numéro et nom du département + liste des préfectures", 30, 96);
+        jeu(prefD, u"Nom du département", u"Colorie le département et donne son numéro", 30, 96);
+        jeu(prefD, u"Numéro du département", u"Colorie le département et donne son nom", 30, 96);
+        jeu(prefD, u"Positionner la préfecture dans le bon département", u"Donne le numéro du département", 15, 96);
+        jeu(nomR, u"Positionner la région sur la carte", u"Donne le numéro et le nom des départements", 15, 22);
+        jeu(colR, u"Nom de la région", u"Donne la liste des régions", 30, 22);
+        jeu(nomR, u"Numéro des départements", u"Colorie la région et donne le nom des départements", 35, 22);
+        jeu(colR, u"Numéro des départements", u"Donne le nom de la région et le nom des départements", 35, 22);
+        jeu(nomR, u"Nom des départements", u"Colorie la région et donne le numéro des départements", 60, 22);
+        jeu(colR, u"Nom des départements", u"Donne le nom de la région et le numéro des départements", 60, 22);
+        jeu(numDs, u"Nom de la région", u"Colorie la région + nom des départements + liste régions", 30, 22);
+        jeu(numDs, u"Positionner la région sur la carte", u"Donne le nom des départements", 15, 22);
+        jeu(nomDs, u"Nom de la région", u"Colorie la région + n° des départements + liste régions", 30, 22);
+        jeu(nomDs, u"Positionner la région sur la carte", u"Donne le numéro des départements", 30, 22);
+        jeu(prefR, u"Positionner la préfecture dans la bonne région", u"Donne le nom de la région", 15, 22);
+        jeu(prefR, u"Nom de la région", u"Colorie la région et donne la liste des régions", 30, 22);
+        jeu(u"Nom de la région"_s, u"Nom de la préfecture régionale", u"Colorie la région et propose la liste des préfectures", 30, 22);
+        jeu(colR, u"Nom de la préfecture régionale", u"Donne la liste des préfectures de région", 30, 22);
+        jeu(nomD, u"Superficie du département", u"Colorie le département et donne son numéro", 10, 96);
+        jeu(nomD, u"Population du département", u"Colorie le département et donne son numéro", 10, 96);
+        jeu(nomR, u"Superficie de la région", u"Colorie la région", 10, 22);
+        jeu(nomR, u"Population de la région", u"Colorie la région", 10, 22);
+        jeu(u"Blason d'une région"_s, u"Nom de la région", u"Colorie la région et propose la liste des régions", 30, 22);
     }
     void eachGame()
     {
@@ -234,8 +206,7 @@ private slots:
     // nothing changes; or the quiz starts, the chooser hidden, holding the seconds plus one for the time bar.
     void playChecks_data()
     {
-        QTest::addColumn<QString>("choices");
-        QTest::addColumn<QString>("secondes");
+        testkit::colonnes<QString>({"choices", "secondes"});
         QTest::addColumn<QString>("message");  // empty: accepted
         QTest::addColumn<QString>("stored");
         QTest::newRow("nothing") << QString() << QString() << kChoisirJeu << QString();

@@ -169,9 +169,7 @@ private slots:
     }
     void firstLaunch()
     {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, names);
-        QFETCH(QString, reason);
+        QFETCH(QString, kind); QFETCH(QStringList, names); QFETCH(QString, reason);
         if (kind == u"unpacker"_s)
             unpackingWrites(names, reason.startsWith(u"La raison"_s) ? reason : QString());
         else

@@ -125,8 +125,7 @@ private slots:
     }
     void widthByGame()
     {
-        QFETCH(QString, jeu);
-        QFETCH(bool, large);
+        QFETCH(QString, jeu); QFETCH(bool, large);
         Rapport* report = jeu.size() > 2 ? (win::Rapport.Show(), win::Rapport.ifLoaded()) : showReport(jeu);
         QVERIFY(report->closeBoxRemoved());
         QCOMPARE(report->size(), QSize(tw(large ? 11910 : 7300), tw(6135)));
@@ -138,12 +137,7 @@ private slots:
 
     // Each button asks first, and "Non" leaves everything as it was; "Fermer" then shows a fresh hub,
     // "Imprimer" prints the report, or only the text the player selected.
-    void confirmations_data()
-    {
-        QTest::addColumn<bool>("fermer");
-        QTest::newRow("Fermer") << true;
-        QTest::newRow("Imprimer") << false;
-    }
+    void confirmations_data() { testkit::deuxLignes("fermer", "Imprimer", "Fermer"); }
     void confirmations()
     {
         QFETCH(bool, fermer);
@@ -237,8 +231,7 @@ private slots:
     // A print that fails says why, after the confirmation, and the report stays.
     void failedPrintingIsReported_data()
     {
-        QTest::addColumn<QString>("cas");
-        QTest::addColumn<QString>("message");
+        testkit::colonnes<QString>({"cas", "message"});
         const QString aucune = u"Aucune imprimante n'est disponible sur cet ordinateur.\r\nRien n'a été imprimé."_s;
         QTest::newRow("no printer") << u"fake"_s << aucune;
         QTest::newRow("cannot be written") << u"absent/rapport.pdf"_s << u"Le fichier « %1 » ne peut pas être écrit.\r\nRien n'a été imprimé."_s;
@@ -246,8 +239,7 @@ private slots:
     }
     void failedPrintingIsReported()
     {
-        QFETCH(QString, cas);
-        QFETCH(QString, message);
+        QFETCH(QString, cas); QFETCH(QString, message);
         if (cas == u"real"_s && !QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("this machine has a printer: the real one is not used by the tests");
         Rapport* report = showReport(u"1"_s);

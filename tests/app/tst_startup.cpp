@@ -75,8 +75,7 @@ private slots:
 
     void screenTest_data()
     {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
+        testkit::colonnes<int>({"width", "height"});
         QTest::addColumn<bool>("refused");
         QTest::newRow("800x600 passes") << 800 << 600 << false;
         QTest::newRow("799x600") << 799 << 600 << true;
@@ -87,9 +86,7 @@ private slots:
     }
     void screenTest()
     {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(bool, refused);
+        QFETCH(int, width); QFETCH(int, height); QFETCH(bool, refused);
         testkit::FakePlatform fake;
         fake.screen.widthPixels = width;
         fake.screen.heightPixels = height;
@@ -186,9 +183,7 @@ private slots:
     }
     void folderFilesFollowThePixelFilesRule()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, found);
+        QFETCH(QString, name); QFETCH(QByteArray, bytes); QFETCH(bool, found);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
         if (QFile file(path); bytes == "pipe")

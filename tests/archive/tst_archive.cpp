@@ -180,8 +180,7 @@ private slots:
     }
     void unsafeEntriesNeverLeaveTheTarget()
     {
-        QFETCH(QByteArray, name);
-        QFETCH(quint32, mode);
+        QFETCH(QByteArray, name); QFETCH(quint32, mode);
         name.replace("<root>", QFile::encodeName(stage->tmp.path()));
         writeZip(path("evil.zip"), {{"before.txt", "1"}, {name, mode ? QFile::encodeName(stage->tmp.path()) : "evil", mode},
                                    {"after.txt", "2"}});
@@ -250,8 +249,7 @@ private slots:
     }
     void failedWriteKeepsTheOldFile()
     {
-        QFETCH(quint32, declared);
-        QFETCH(int, code);
+        QFETCH(quint32, declared); QFETCH(int, code);
         QByteArray big(256 * 1024, Qt::Uninitialized);  // does not compress
         QRandomGenerator(7919).fillRange(reinterpret_cast<quint32*>(big.data()), big.size() / 4);
         writeZip(path("big.zip"), {{"small.txt", "small"}, {"big.bin", big}});
@@ -279,8 +277,7 @@ private slots:
     // The library asked to prompt before replacing: the glue's box, and the file left or replaced.
     void replaceQuestion_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("code");
+        testkit::colonnes<int>({"answer", "code"});
         QTest::addColumn<QByteArray>("left");
         QTest::newRow("No") << int(platform::vbNo) << 100 << QByteArray("old");
         QTest::newRow("Cancel") << int(platform::vbCancel) << 104 << QByteArray("old");
@@ -288,9 +285,7 @@ private slots:
     }
     void replaceQuestion()
     {
-        QFETCH(int, answer);
-        QFETCH(int, code);
-        QFETCH(QByteArray, left);
+        QFETCH(int, answer); QFETCH(int, code); QFETCH(QByteArray, left);
         char name[] = "file.txt";
         stage->dialogs.answers = {answer, answer};
         QCOMPARE(OnUnzipReplace(name), code);

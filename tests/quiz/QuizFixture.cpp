@@ -217,7 +217,7 @@ void QuizFixture::ouvre()
 
 void QuizFixture::ferme() { sandbox.reset(); }
 
-CarteDep* QuizFixture::lance(const Reglages& r, std::initializer_list<double> tirages)
+CarteDep* QuizFixture::lance(const Reglages& r, const QList<double>& tirages)
 {
     win::Menu.Load();
     choisis(r);
@@ -230,7 +230,7 @@ CarteDep* QuizFixture::lance(const Reglages& r, std::initializer_list<double> ti
     return c;
 }
 
-CarteDep* QuizFixture::relance(const Reglages& r, std::initializer_list<double> tirages)
+CarteDep* QuizFixture::relance(const Reglages& r, const QList<double>& tirages)
 {
     win::UnloadAll();
     testkit::flushDeletes();

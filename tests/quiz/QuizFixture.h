@@ -34,13 +34,7 @@ struct Reglages {
 // and clears the quiz state as picking a game does.
 void choisis(const Reglages& r);
 
-// Declares data columns of one type.
-template <typename T>
-void colonnes(std::initializer_list<const char*> noms)
-{
-    for (const char* nom : noms)
-        QTest::addColumn<T>(nom);
-}
+using testkit::colonnes;
 
 // The draws that ask département n, région r, the right proposal at place p.
 inline double tirage96(int n) { return (n - 0.5) / 96; }
@@ -115,9 +109,9 @@ public:
     void ferme();
 
     // Opens the real quiz window on a game; the draws ask the given items in turn.
-    CarteDep* lance(const Reglages& r, std::initializer_list<double> tirages = {});
+    CarteDep* lance(const Reglages& r, const QList<double>& tirages = {});
     // Unloads every window and forgets the boxes and sounds, then opens another game.
-    CarteDep* relance(const Reglages& r, std::initializer_list<double> tirages = {});
+    CarteDep* relance(const Reglages& r, const QList<double>& tirages = {});
 
     // The first question of a game. Easy rows play untimed with 10 questions; hard rows
     // play timed with "Toutes". score and barre: tops (twips) of the score frame and of

@@ -502,12 +502,7 @@ private slots:
         QCOMPARE(destructions, 1);
     }
 
-    void markPictures_data()
-    {
-        QTest::addColumn<bool>("manquantes");
-        QTest::newRow("from the files") << false;
-        QTest::newRow("missing, drawn") << true;
-    }
+    void markPictures_data() { testkit::deuxLignes("manquantes", "from the files", "missing, drawn"); }
     void markPictures()
     {
         // Each mark stands on the frame with no square of its own: the pictures'

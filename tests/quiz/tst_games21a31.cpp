@@ -218,11 +218,7 @@ private slots:
     void proposals()
     {
         QFETCH(int, g); QFETCH(QList<double>, tirages); QFETCH(QList<int>, items);
-        win::Menu.Load();
-        choisis({.jeu = num(g)});
-        fake->random.values.assign(tirages.begin(), tirages.end());
-        win::CarteDep.Show();
-        CarteDep* c = win::CarteDep.ifLoaded();
+        CarteDep* c = lance({.jeu = num(g)}, tirages);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(c->Choix[i]->text(), proposition(g, items[i]));
     }

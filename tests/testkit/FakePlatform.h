@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <deque>
 #include <vector>
 #include <functional>
@@ -153,6 +154,22 @@ private:
 // Pins the default locale for the running test row: the one its tag names
 // after "locale " ("Paris, locale en_US"), French otherwise. For init().
 void pinRowLocale();
+
+// Declares data columns of one type.
+template <typename T>
+void colonnes(std::initializer_list<const char*> noms)
+{
+    for (const char* nom : noms)
+        QTest::addColumn<T>(nom);
+}
+
+// One bool column and its two rows, false first.
+inline void deuxLignes(const char* colonne, const char* siFaux, const char* siVrai)
+{
+    QTest::addColumn<bool>(colonne);
+    QTest::newRow(siFaux) << false;
+    QTest::newRow(siVrai) << true;
+}
 
 // Runs the deferred deletions of unloaded windows.
 void flushDeletes();

@@ -121,8 +121,7 @@ private slots:
     // a pick that changes the item is reported, not one of the item shown, of no item, or emptying it.
     void sortedLists()
     {
-        QFETCH(QString, premier);
-        QFETCH(QString, second);
+        QFETCH(QString, premier); QFETCH(QString, second);
         for (const QStringList& ajouts : {QStringList{premier, second}, QStringList{second, premier}}) {
             ListeDeroulante liste(true);
             int choix = 0;
@@ -159,10 +158,7 @@ private slots:
     }
     void tutorialsOpenOnTheFirstItem()
     {
-        QFETCH(bool, regions);
-        QFETCH(QStringList, listes);
-        QFETCH(QStringList, chiffres);
-        QFETCH(QStringList, images);
+        QFETCH(bool, regions); QFETCH(QStringList, listes); QFETCH(QStringList, chiffres); QFETCH(QStringList, images);
         for (QString& image : images)
             image = platform::appFile(image);
         ecritPixels(regions ? u"R1.dat"_s : u"D1.dat"_s, {{30, 40, 1}, {31, 40, 1}});
@@ -219,9 +215,7 @@ private slots:
     // and a pick in its list of départements changes nothing.
     void pickInAnyList()
     {
-        QFETCH(bool, regions);
-        QFETCH(int, n);
-        QFETCH(QStringList, textes);
+        QFETCH(bool, regions); QFETCH(int, n); QFETCH(QStringList, textes);
         ecritPixels((regions ? u"R%1.dat"_s : u"D%1.dat"_s).arg(n), {{100, 120, n}});
         fake->pictures.missing << u"Corse.gif"_s;
         dansLeTutoriel(regions, [&](auto* f) {
@@ -272,10 +266,7 @@ private slots:
     // happens: the map and the figures stay.
     void stepping()
     {
-        QFETCH(bool, regions);
-        QFETCH(bool, plus);
-        QFETCH(QString, depart);
-        QFETCH(QString, arrivee);
+        QFETCH(bool, regions); QFETCH(bool, plus); QFETCH(QString, depart); QFETCH(QString, arrivee);
         for (const QString& numero : {depart, arrivee})
             ecritPixels((regions ? u"R%1.dat"_s : u"D%1.dat"_s).arg(IndexNumero(numero)), {{100, 120, 1}});
         dansLeTutoriel(regions, [&](auto* f) {
@@ -317,12 +308,7 @@ private slots:
     // clicking the item shown again changes nothing.
     void mapClicks()
     {
-        QFETCH(bool, regions);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(int, vue);
-        QFETCH(int, dep);
-        QFETCH(QString, numero);
+        QFETCH(bool, regions); QFETCH(int, x); QFETCH(int, y); QFETCH(int, vue); QFETCH(int, dep); QFETCH(QString, numero);
         // Column 150 lists the pixel (150, 61) twice: its last record names it.
         QByteArray abime = EcritPointCarte(150, 64, 33);
         abime[12] = char(abime[12] ^ 'x');
@@ -371,11 +357,7 @@ private slots:
     // its captions larger in "Test"); only "Test" is painted, and a missing picture leaves the map blank.
     void views()
     {
-        QFETCH(bool, regions);
-        QFETCH(int, vue);
-        QFETCH(int, largeur);
-        QFETCH(QString, image);
-        QFETCH(QString, legende);
+        QFETCH(bool, regions); QFETCH(int, vue); QFETCH(int, largeur); QFETCH(QString, image); QFETCH(QString, legende);
         const bool listes = regions && vue != 2;
         ecritPixels(regions ? u"R5.dat"_s : u"D5.dat"_s, {{60, 70, 35}});
         fake->pictures.missing << image;
@@ -414,12 +396,7 @@ private slots:
         }
     }
 
-    void redrawAndStop_data()
-    {
-        QTest::addColumn<bool>("regions");
-        QTest::newRow("régions after départements") << false;
-        QTest::newRow("départements after régions") << true;
-    }
+    void redrawAndStop_data() { testkit::deuxLignes("regions", "régions after départements", "départements after régions"); }
     // A window left open for an hour stops counting at the limit. "Arret" shows the hub, taking the coats
     // of arms the région tutorial opened; the next tutorial has no paint pending from the last one.
     void redrawAndStop()
@@ -497,8 +474,7 @@ private slots:
     // only closes it.
     void coatsOfArms()
     {
-        QFETCH(int, index);
-        QFETCH(int, bouton);
+        QFETCH(int, index); QFETCH(int, bouton);
         DidacReg* r = index == 4 ? nullptr : ouvreReg();
         const int chargements = win::DidacReg.loadCount();
         if (r) {

@@ -2,7 +2,6 @@
 // mouse, views, help, return and printing.
 #include "../quiz/QuizFixture.h"
 
-#include "app/Sommaire.h"
 #include "quiz/MapBox.h"
 #include "tutorials/ClassesCartes.h"
 #include "tutorials/DidacPop.h"
@@ -36,12 +35,7 @@ StatWindow* ouvre(bool regions)
 }
 
 // The two windows as rows of a data-driven test.
-void deuxFenetres()
-{
-    QTest::addColumn<bool>("regions");
-    QTest::newRow("DidacPop") << false;
-    QTest::newRow("DidacPop2") << true;
-}
+void deuxFenetres() { testkit::deuxLignes("regions", "DidacPop", "DidacPop2"); }
 
 // The controls of the view shown are visible, those of the other view hidden.
 void verifieVue(StatWindow* w, bool regions, bool carte)
@@ -131,22 +125,15 @@ private slots:
     void rowsAsBuilt_data()
     {
         QTest::addColumn<QString>("cells");  // the row's cells joined by "|": 8 in DidacPop2, 9 in DidacPop
-        QTest::newRow("Ain")
-            << u"   1|Ain| 5 762 km²|   471 019 hab|       81,7|   515 270 hab|       89,4|Pos 9,39|Bourg en Bresse"_s;
-        QTest::newRow("Paris, locale C")
-            << u" 75|Paris|    105 km²|2 152 423 hab|20499.3|2 125 246 hab|20240.4|Neg 1.26|Paris"_s;
-        QTest::newRow("Lozère")
-            << u" 48|Lozère| 5 167 km²|     72 825 hab|       14,1|     73 509 hab|       14,2|Pos 0,94|Mende"_s;
-        QTest::newRow("Hauts de Seine")
-            << u" 92|Hauts de Seine|    176 km²|1 391 658 hab|   7907,1|1 428 881 hab|   8118,6|Pos 2,67|Nanterre"_s;
-        QTest::newRow("Corse du Sud")
-            << u" 2A|Corse du Sud| 4 014 km²|   118 808 hab|       29,6|   118 593 hab|       29,5|Neg 0,18|Ajaccio"_s;
-        QTest::newRow("Alsace")
-            << u"Alsace|   8 280 km²|  1 624 372 hab|     196,2|  1 734 145 hab|     209,4|Pos 6,76|Strasbourg"_s;
-        QTest::newRow("Corse")
-            << u"Corse|   8 680 km²|     250 371 hab|       28,8|     260 196 hab|       30|Pos 3,92|Ajaccio"_s;
-        QTest::newRow("Haute Normandie")
-            << u"Haute Normandie|12 318 km²|  1 737 247 hab|     141|  1 780 192 hab|     144,5|Pos 2,47|Rouen"_s;
+        auto ligne = [](const char* nom, const char16_t* cells) { QTest::newRow(nom) << QString::fromUtf16(cells); };
+        ligne("Ain", u"   1|Ain| 5 762 km²|   471 019 hab|       81,7|   515 270 hab|       89,4|Pos 9,39|Bourg en Bresse");
+        ligne("Paris, locale C", u" 75|Paris|    105 km²|2 152 423 hab|20499.3|2 125 246 hab|20240.4|Neg 1.26|Paris");
+        ligne("Lozère", u" 48|Lozère| 5 167 km²|     72 825 hab|       14,1|     73 509 hab|       14,2|Pos 0,94|Mende");
+        ligne("Hauts de Seine", u" 92|Hauts de Seine|    176 km²|1 391 658 hab|   7907,1|1 428 881 hab|   8118,6|Pos 2,67|Nanterre");
+        ligne("Corse du Sud", u" 2A|Corse du Sud| 4 014 km²|   118 808 hab|       29,6|   118 593 hab|       29,5|Neg 0,18|Ajaccio");
+        ligne("Alsace", u"Alsace|   8 280 km²|  1 624 372 hab|     196,2|  1 734 145 hab|     209,4|Pos 6,76|Strasbourg");
+        ligne("Corse", u"Corse|   8 680 km²|     250 371 hab|       28,8|     260 196 hab|       30|Pos 3,92|Ajaccio");
+        ligne("Haute Normandie", u"Haute Normandie|12 318 km²|  1 737 247 hab|     141|  1 780 192 hab|     144,5|Pos 2,47|Rouen");
     }
     void rowsAsBuilt()
     {
@@ -161,15 +148,18 @@ private slots:
         QCOMPARE(ligne, attendu);
     }
 
-    void numbersAndEqualPopulations()
+    // The cells' texts, and the printed columns' widths.
+    void numbersEqualPopulationsAndColumnShares()
     {
         QCOMPARE(TexteNumero(20), u" 2B"_s);
         QCOMPARE(TexteEvolution(u"  100 000 hab"_s, u"  100 000 hab"_s), u"Pos 0"_s);  // equal populations are no fall
+        QCOMPARE(PartsColonnes({1, 3}, 8), (std::vector<int>{2, 6}));
+        QCOMPARE(PartsColonnes({1, 1}, 5), (std::vector<int>{2, 2}));  // 2,5 goes to the even neighbour
     }
 
-    // Opening state, help, the return to the hub and a fresh opening.
-    void openHelpAndReturn_data() { deuxFenetres(); }
-    void openHelpAndReturn()
+    // The opening state.
+    void opening_data() { deuxFenetres(); }
+    void opening()
     {
         QFETCH(bool, regions);
         StatWindow* w = ouvre(regions);
@@ -201,21 +191,9 @@ private slots:
         QVERIFY(w->SortKey() == 0 && w->SortOrder() == 0);
         testkit::screenshot(w, regions ? u"DidacPop2_tableau"_s : u"DidacPop_tableau"_s);
 
-        w->mnuAide->click();
+        // Help and the return to the hub: see the navigation tests.
         w->TabCarte[1]->click();
-        w->mnuAide->click();
-        QCOMPARE(sandbox->fake.help.paths, QStringList(2, platform::appFile(u"help/Geomira.chm"_s)));
-        QCOMPARE(sandbox->fake.help.owners.value(0), static_cast<QWidget*>(w));
         testkit::screenshot(w, regions ? u"DidacPop2_carte"_s : u"DidacPop_carte"_s);
-        const int hubLoads = win::Sommaire.loadCount();
-        w->Retour->click();
-        QVERIFY(!(regions ? win::DidacPop2.isLoaded() : win::DidacPop.isLoaded()));
-        QVERIFY(win::Sommaire.isVisible());
-        QCOMPARE(win::Sommaire.loadCount(), hubLoads + 1);
-        testkit::flushDeletes();
-        w = ouvre(regions);
-        QVERIFY(w->TabCarte[0]->isChecked());
-        verifieVue(w, regions, false);
     }
 
     // ------------------------------------------------------------ sorting
@@ -248,10 +226,7 @@ private slots:
     }
     void columnClicksSort()
     {
-        QFETCH(bool, regions);
-        QFETCH(QList<int>, clics);
-        QFETCH(int, ordre);
-        QFETCH(QStringList, suite);
+        QFETCH(bool, regions); QFETCH(QList<int>, clics); QFETCH(int, ordre); QFETCH(QStringList, suite);
         StatWindow* w = ouvre(regions);
         QHeaderView* header = w->ListDept->header();
         for (int logical : clics)
@@ -323,9 +298,7 @@ private slots:
     }
     void legendsAndPalettes()
     {
-        QFETCH(bool, regions);
-        QFETCH(int, k);
-        QFETCH(QStringList, legende);
+        QFETCH(bool, regions); QFETCH(int, k); QFETCH(QStringList, legende);
         const QString picture = (regions ? u"D2"_s : u"D1"_s) + QChar(u'a' + k) + u".gif"_s;
         // Without their pictures, the régions' maps still show their legends.
         if (regions)
@@ -396,10 +369,8 @@ private slots:
     void figuresUnderTheMouse_data()
     {
         QTest::addColumn<bool>("regions");
-        QTest::addColumn<int>("dep");
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("figure");
+        colonnes<int>({"dep", "k"});
+        colonnes<QString>({"nom", "figure"});
         QTest::newRow("Ain area") << false << 1 << 0 << u"Ain"_s << u" 5 762 km²"_s;
         QTest::newRow("Ain 1990") << false << 1 << 1 << u"Ain"_s << u"  471 019 hab en 1990"_s;
         QTest::newRow("Ain density 1990") << false << 1 << 2 << u"Ain"_s << u"81,7 hab/km² en 1990"_s;
@@ -421,11 +392,7 @@ private slots:
     }
     void figuresUnderTheMouse()
     {
-        QFETCH(bool, regions);
-        QFETCH(int, dep);
-        QFETCH(int, k);
-        QFETCH(QString, nom);
-        QFETCH(QString, figure);
+        QFETCH(bool, regions); QFETCH(int, dep); QFETCH(int, k); QFETCH(QString, nom); QFETCH(QString, figure);
         ecritPixels(u"F150.dat"_s, {{150, 199, 5}, {150, 200, dep}, {150, 201, 6}});
         StatWindow* w = ouvre(regions);
         w->TabCarte[1]->click();
@@ -494,12 +461,6 @@ private slots:
 
     // ------------------------------------------------------------ printing
 
-    void columnShares()
-    {
-        QCOMPARE(PartsColonnes({1, 3}, 8), (std::vector<int>{2, 6}));
-        QCOMPARE(PartsColonnes({1, 1}, 5), (std::vector<int>{2, 2}));  // 2,5 goes to the even neighbour
-    }
-
     void refusedOrFailedPrint()
     {
         // Answering No prints nothing and leaves the pointer at the default.
@@ -540,10 +501,7 @@ private slots:
     }
     void printedTables()
     {
-        QFETCH(bool, regions);
-        QFETCH(int, tri);
-        QFETCH(QPageSize::PageSizeId, papier);
-        QFETCH(QMarginsF, horsDePortee);
+        QFETCH(bool, regions); QFETCH(int, tri); QFETCH(QPageSize::PageSizeId, papier); QFETCH(QMarginsF, horsDePortee);
         QFETCH(QList<int>, rangs);
         sandbox->fake.clock.fixed = QDateTime(QDate(2026, 12, 5), QTime(17, 4));
         const QString pdf = sandbox->fake.printer.pdfPath = sandbox->folder.filePath(u"tableau.pdf"_s);
