@@ -87,7 +87,7 @@ bool fits(quint64 offset, quint64 length, quint64 size)
 }
 
 // The offset of the content section when the sizes the file declares for itself (its own
-// length, the header, the directory, the content section) fit in its real length; a copy cut
+// length, the header, the directory) fit in its real length; a copy cut
 // short keeps its directory whole and loses pages, which chmlib "decompresses" into garbage.
 std::optional<quint64> contentOffset(const QString& fileName)
 {
@@ -117,9 +117,7 @@ std::optional<quint64> contentOffset(const QString& fileName)
         return std::nullopt;
     if (littleEndian(listing, 8, 4) + littleEndian(listing, 0x10, 4) * littleEndian(listing, 0x2C, 4) > directoryLength)
         return std::nullopt;
-    const quint64 content = header.size() >= 0x60 && headerLength >= 0x60 ? littleEndian(header, 0x58, 8)
-                                                                           : directory + directoryLength;
-    return content <= size ? std::optional(content) : std::nullopt;
+    return header.size() >= 0x60 && headerLength >= 0x60 ? littleEndian(header, 0x58, 8) : directory + directoryLength;
 }
 
 } // namespace
@@ -192,7 +190,8 @@ bool ChmFile::compressedSectionFits(quint64 contentOffset, quint64 fileSize) con
     chmUnitInfo section;
     if (chm_resolve_object(handle_, "::DataSpace/Storage/MSCompressed/Content", &section) != CHM_RESOLVE_SUCCESS)
         return true; // no compressed pages
-    if (section.space != CHM_UNCOMPRESSED || !fits(contentOffset + section.start, section.length, fileSize))
+    if (section.space != CHM_UNCOMPRESSED || !fits(contentOffset, section.start, fileSize)
+        || !fits(contentOffset + section.start, section.length, fileSize))
         return false;
     // The reset table: version, block count, ..., at 0x18 the compressed length, at 0x28 the
     // offset of each block (8 bytes each).
