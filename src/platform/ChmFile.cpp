@@ -107,7 +107,7 @@ std::optional<quint64> contentOffset(const QString& fileName)
     const quint64 sizeRecord = littleEndian(header, 0x38, 8);
     const quint64 directory = littleEndian(header, 0x48, 8);
     const quint64 directoryLength = littleEndian(header, 0x50, 8);
-    if (headerLength > size || !fits(sizeRecord, 0x18, size) || !fits(directory, directoryLength, size))
+    if (headerLength > size || !fits(directory, directoryLength, size))
         return std::nullopt;
     // The file-size record holds the file's length at 8; the directory ("ITSP") its header
     // length at 8, its chunk size at 0x10 and its number of chunks at 0x2C.
