@@ -64,7 +64,7 @@ QByteArray helpStream(const QByteArray& page, bool behindLink = false)
     return help.toBytes();
 }
 
-// Pages the help window must not lay out: each would hold it for seconds to hours, or crash it, were it deeper, longer or larger.
+// Pages the help window must not lay out: a little deeper, longer or larger, each would hold it for hours or crash it.
 const std::pair<const char*, QByteArray> unshowablePages[] = {
     {"page too large", QByteArray(HelpContent::MaxPageSize + 1, 'a')},
     {"blocks too deep", QByteArray("<div>").repeated(HelpContent::MaxNesting + 1)},
@@ -74,6 +74,7 @@ const std::pair<const char*, QByteArray> unshowablePages[] = {
     {"tables nested by damage", QByteArray("<td>b<li>c</td></tr>").repeated(ChmBrowser::MaxTableNesting + 4)},
 };
 
+// Whether the process still runs (a zombie does not).
 bool alive(const QByteArray& pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid.trimmed().toInt()));
@@ -178,8 +179,8 @@ private slots:
         QVERIFY(fake->dialogs.boxes.isEmpty());
     }
 
-    // Whatever is wrong with the file or with the help reader (which must never hold the program past its
-    // time limit, nor leave anything it started behind), one box says so, and the window that asked stays as it was.
+    // Whatever is wrong with the file or with the help reader (which must never hold the program past its time
+    // limit, nor leave anything it started behind), one box says so, and the window that asked stays as it was.
     void unusableHelpIsReported_data()
     {
         QTest::addColumn<QString>("path");      // empty: `bytes` written to a file
@@ -198,7 +199,8 @@ private slots:
         const QByteArray whole = real.readAll();
         // The only directory chunk (at 204) names itself as the next one: chmlib lists its objects forever.
         QCOMPARE(whole.mid(204, 4), QByteArray("PMGL"));
-        // The header's own length at 8, the file's length at 104, the place of the directory (whose number of chunks is at 164) at 0x48, 0x50; the compressed pages end the file.
+        // The header's own length is at 8, the file's length at 104, the directory's place at 0x48 and its
+        // number of chunks at 164; the compressed pages end the file.
         auto patched = [](QByteArray bytes, int at, quint64 value, int size) {
             return bytes.replace(at, size, QByteArray(reinterpret_cast<const char*>(&value), size));
         };
