@@ -113,7 +113,8 @@ std::optional<quint64> contentOffset(const QString& fileName)
     // length at 8, its chunk size at 0x10 and its number of chunks at 0x2C.
     const QByteArray record = readAt(sizeRecord, 0x18);
     const QByteArray listing = readAt(directory, 0x54);
-    if (record.size() < 0x18 || littleEndian(record, 8, 8) > size || listing.size() < 0x54 || !listing.startsWith("ITSP"))
+    if (record.size() < 0x18 || littleEndian(record, 8, 8) > size || listing.size() < 0x54
+        || !listing.startsWith("ITSP"))
         return std::nullopt;
     if (littleEndian(listing, 8, 4) + littleEndian(listing, 0x10, 4) * littleEndian(listing, 0x2C, 4) > directoryLength)
         return std::nullopt;

@@ -107,7 +107,10 @@ QString helpReaderProgram()
     return appFile(QStringLiteral("geomira-helpreader"));
 }
 
-void setHelpReadTimeLimit(int milliseconds) { readTimeLimitMs = milliseconds > 0 ? milliseconds : DefaultReadTimeLimitMs; }
+void setHelpReadTimeLimit(int milliseconds)
+{
+    readTimeLimitMs = milliseconds > 0 ? milliseconds : DefaultReadTimeLimitMs;
+}
 
 Help& Help::real()
 {

@@ -59,7 +59,8 @@ QByteArray helpStream(const QByteArray& page, bool behindLink = false)
     HelpContent help;
     help.defaultTopic = QStringLiteral("/index.html");
     help.pages = QStringList{help.defaultTopic, QStringLiteral("/bad.html")};
-    help.addObject(help.defaultTopic, behindLink ? "<html><body><a href=\"bad.html\">plus loin</a></body></html>" : page);
+    help.addObject(help.defaultTopic, behindLink ? "<html><body><a href=\"bad.html\">plus loin</a></body></html>"
+                                                 : page);
     help.addObject(help.pages.last(), page);
     return help.toBytes();
 }
@@ -296,7 +297,8 @@ private slots:
         QSKIP("chmcmd not found at configure time");
 #else
         QTemporaryDir dir;
-        const QByteArray entry = R"(<li><object type="text/sitemap"><param name="Name" value="x"><param name="Local" value="b.html"></object>)";
+        const QByteArray entry =
+            R"(<li><object type="text/sitemap"><param name="Name" value="x"><param name="Local" value="b.html"></object>)";
         const int levels = HelpContent::MaxContentsDepth + 8;
         for (const auto& [name, data] : std::initializer_list<std::pair<const char*, QByteArray>>{
                  {"b.html", "<html><body><p>Page B</p></body></html>"},
@@ -310,7 +312,7 @@ private slots:
         for (const char* project : {"t.hhp", "deep.hhp"}) {
             QProcess chmcmd;
             chmcmd.setWorkingDirectory(dir.path());
-            chmcmd.start(QStringLiteral(GEOMIRA_CHMCMD), {QStringLiteral("--no-html-scan"), QString::fromLatin1(project)});
+            chmcmd.start(QStringLiteral(GEOMIRA_CHMCMD), {QStringLiteral("--no-html-scan"), QLatin1String(project)});
             QVERIFY(chmcmd.waitForFinished(-1));
         }
 
