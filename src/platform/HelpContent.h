@@ -48,7 +48,7 @@ public:
     static std::optional<HelpContent> fromBytes(const QByteArray& bytes);
 
     // The pages of our help are a few KB each, a few hundred elements nested a few levels deep.
-    static constexpr qsizetype MaxPageSize = 256 * 1024;
+    static constexpr qsizetype MaxPageSize = 64 * 1024;
     static constexpr int MaxElements = 5000;
     static constexpr int MaxNesting = 32;
     // No length the layout meets may have more digits (10^6 pixels is far beyond any page).

@@ -23,7 +23,7 @@ public:
     // Whether the page at `path` can be laid out in reasonable time.
     static bool canShow(const HelpContent& help, const QString& path);
     // The layout's cost doubles with each level of tables in tables.
-    static constexpr int MaxTableNesting = 8;
+    static constexpr int MaxTableNesting = 4;
 
 private:
     const HelpContent& help_;
