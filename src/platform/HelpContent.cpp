@@ -44,7 +44,7 @@ bool HelpContent::canLayOut(const QByteArray& page)
 {
     static const QList<QByteArray> levelless = {
         "p", "li", "dt", "dd", "tr", "td", "th", "thead", "tbody", "tfoot", "option", "br", "img", "hr", "meta",
-        "link", "input", "col", "area", "base", "basefont", "param", "wbr", "frame", "embed", "source", "!doctype"};
+        "link", "input", "col", "area", "base", "basefont", "param", "wbr", "frame", "embed", "source"};
     if (page.size() > MaxPageSize)
         return false;
     QList<QByteArray> open;
@@ -59,10 +59,11 @@ bool HelpContent::canLayOut(const QByteArray& page)
         const bool closing = page.mid(i + 1, 1) == "/";
         const qsizetype start = i + 1 + int(closing);
         qsizetype end = start;
-        while (end < page.size() && (std::isalnum(quint8(page[end])) || page[end] == '!'))
+        while (end < page.size() && std::isalnum(quint8(page[end])))
             ++end;
+        // Comments and declarations (<!-- -->, <!DOCTYPE>) are no elements.
         const QByteArray name = page.mid(start, end - start).toLower();
-        if (name.isEmpty())
+        if (name.isEmpty() || !std::isalpha(quint8(name[0])))
             continue;
         if (closing) {
             const qsizetype at = open.lastIndexOf(name);

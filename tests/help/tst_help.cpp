@@ -286,6 +286,9 @@ private slots:
             delete viewer;
         }
         QVERIFY(fake->dialogs.boxes.isEmpty());
+        // As deep as allowed, with comments and elements that need no end tag, a page is shown.
+        QVERIFY(HelpContent::canLayOut(QByteArray("<!-- x --><p>a<br><li>b<td>c").repeated(HelpContent::MaxNesting + 1)
+                                       + QByteArray("<div>").repeated(HelpContent::MaxNesting)));
     }
 
     // A file that records no default topic and no contents opens on its first page and lists its pages;
