@@ -61,9 +61,9 @@ bool HelpContent::canLayOut(const QByteArray& page)
         qsizetype end = start;
         while (end < page.size() && std::isalnum(quint8(page[end])))
             ++end;
-        // Comments and declarations (<!-- -->, <!DOCTYPE>) are no elements.
+        // Comments and declarations (<!-- -->, <!DOCTYPE>) have no name: they are no elements.
         const QByteArray name = page.mid(start, end - start).toLower();
-        if (name.isEmpty() || !std::isalpha(quint8(name[0])))
+        if (name.isEmpty())
             continue;
         if (closing) {
             const qsizetype at = open.lastIndexOf(name);
