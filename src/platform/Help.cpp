@@ -41,9 +41,13 @@ Reading readHelpFile(const QString& chmPath, std::optional<HelpContent>* help)
     if (!reader.waitForStarted())
         return Reading::NoReader;
     const qint64 group = reader.processId();
-    const auto killGroup = qScopeGuard([group] { ::kill(pid_t(-group), SIGKILL); });
-    auto giveUp = [&reader, group] {
-        ::kill(pid_t(-group), SIGKILL);
+    auto killGroup = [group] {
+        if (group > 1) // never our own group (0), nor every process (-1)
+            ::kill(pid_t(-group), SIGKILL);
+    };
+    const auto atEnd = qScopeGuard(killGroup);
+    auto giveUp = [&reader, &killGroup] {
+        killGroup();
         reader.waitForFinished(1000);
         return Reading::Damaged;
     };
