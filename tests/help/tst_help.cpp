@@ -227,10 +227,11 @@ private slots:
         HelpContent deep = *HelpContent::fromBytes(helpStream("<p>x</p>"));
         deep.contents = {{QStringLiteral("x"), deep.defaultTopic, HelpContent::MaxContentsDepth + 1}};
         const QByteArray cat = "exec cat \"$(dirname \"$0\")/output\"";
+        const QByteArray leaveChild = "sleep 60 & echo $! > \"$(dirname \"$0\")/child\"; ";
         std::vector<std::pair<const char*, std::pair<QByteArray, QByteArray>>> readers = {
             {"reader crashes", {"kill -SEGV $$", {}}},
-            {"reader hangs", {"sleep 60 & echo $! > \"$(dirname \"$0\")/child\"; wait", {}}},
-            {"reader fails", {"exit 1", {}}},
+            {"reader hangs", {leaveChild + "wait", {}}},
+            {"reader fails", {leaveChild + "exit 1", {}}},
             {"endless output", {"exec cat /dev/zero", {}}},
             {"garbage", {cat, "pas une aide"}},
             {"cut short", {cat, helpStream("<p>x</p>").left(100)}},
