@@ -86,9 +86,9 @@ bool fits(quint64 offset, quint64 length, quint64 size)
     return offset <= size && length <= size - offset;
 }
 
-// The offset of the content section when the sizes the file declares for itself (its own
-// length, the header, the directory) fit in its real length; a copy cut
-// short keeps its directory whole and loses pages, which chmlib "decompresses" into garbage.
+// The offset of the content section when the sizes the file declares for itself (its own length,
+// the header, the directory) fit in its real length: a copy cut short keeps its directory whole
+// and loses pages, which chmlib "decompresses" into garbage.
 std::optional<quint64> contentOffset(const QString& fileName)
 {
     QFile file(fileName);
@@ -116,7 +116,8 @@ std::optional<quint64> contentOffset(const QString& fileName)
     if (record.size() < 0x18 || littleEndian(record, 8, 8) > size || listing.size() < 0x54
         || !listing.startsWith("ITSP"))
         return std::nullopt;
-    if (littleEndian(listing, 8, 4) + littleEndian(listing, 0x10, 4) * littleEndian(listing, 0x2C, 4) > directoryLength)
+    const quint64 chunks = littleEndian(listing, 0x10, 4) * littleEndian(listing, 0x2C, 4);
+    if (littleEndian(listing, 8, 4) + chunks > directoryLength)
         return std::nullopt;
     return header.size() >= 0x60 && headerLength >= 0x60 ? littleEndian(header, 0x58, 8) : directory + directoryLength;
 }
