@@ -72,16 +72,71 @@ extern "C" int collectObject(chmFile*, chmUnitInfo* ui, void* context)
     return CHM_ENUMERATOR_CONTINUE;
 }
 
+quint64 littleEndian(const QByteArray& bytes, qsizetype at, int size)
+{
+    quint64 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(at + i));
+    return value;
+}
+
+// Whether the length `length` at `offset` lies within a file of `size` bytes.
+bool fits(quint64 offset, quint64 length, quint64 size)
+{
+    return offset <= size && length <= size - offset;
+}
+
+// The offset of the content section when the sizes the file declares for itself (its own length,
+// the header, the directory) fit in its real length: a copy cut short keeps its directory whole
+// and loses pages, which chmlib "decompresses" into garbage.
+std::optional<quint64> contentOffset(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const quint64 size = quint64(file.size());
+    auto readAt = [&file](quint64 offset, qsizetype length) {
+        return file.seek(qint64(offset)) ? file.read(length) : QByteArray();
+    };
+    // "ITSF", version, header length, ..., at 0x38 the header sections (offset, length) of the
+    // file-size record and of the directory, at 0x58 (version 3) the content offset.
+    const QByteArray header = readAt(0, 0x60);
+    if (header.size() < 0x58 || !header.startsWith("ITSF"))
+        return std::nullopt;
+    const quint64 headerLength = littleEndian(header, 8, 4);
+    const quint64 sizeRecord = littleEndian(header, 0x38, 8);
+    const quint64 directory = littleEndian(header, 0x48, 8);
+    const quint64 directoryLength = littleEndian(header, 0x50, 8);
+    if (headerLength > size || !fits(directory, directoryLength, size))
+        return std::nullopt;
+    // The file-size record holds the file's length at 8; the directory ("ITSP") its header
+    // length at 8, its chunk size at 0x10 and its number of chunks at 0x2C.
+    const QByteArray record = readAt(sizeRecord, 0x18);
+    const QByteArray listing = readAt(directory, 0x54);
+    if (record.size() < 0x18 || littleEndian(record, 8, 8) > size || listing.size() < 0x54
+        || !listing.startsWith("ITSP"))
+        return std::nullopt;
+    const quint64 chunks = littleEndian(listing, 0x10, 4) * littleEndian(listing, 0x2C, 4);
+    if (littleEndian(listing, 8, 4) + chunks > directoryLength)
+        return std::nullopt;
+    return header.size() >= 0x60 && headerLength >= 0x60 ? littleEndian(header, 0x58, 8) : directory + directoryLength;
+}
+
 } // namespace
 
 std::unique_ptr<ChmFile> ChmFile::open(const QString& fileName)
 {
     if (!QFileInfo(fileName).isFile())
         return nullptr;
+    const std::optional<quint64> content = contentOffset(fileName);
+    if (!content)
+        return nullptr;
     chmFile* handle = chm_open(QFile::encodeName(fileName).constData());
     if (!handle)
         return nullptr;
     std::unique_ptr<ChmFile> file(new ChmFile(handle, fileName));
+    if (!file->compressedSectionFits(*content, quint64(QFileInfo(fileName).size())))
+        return nullptr;
     QString contentsFile;
     QStringList hhcFiles;
     file->loadSystem(&contentsFile);
@@ -128,6 +183,40 @@ std::optional<QByteArray> ChmFile::read(const QString& path, qint64 maxSize) con
     if (got != length)
         return std::nullopt;
     return data;
+}
+
+// The compressed section is one object of the content section, with a table of where each
+// block of it starts: both must lie within the file, or its pages would be read past its end.
+bool ChmFile::compressedSectionFits(quint64 contentOffset, quint64 fileSize) const
+{
+    chmUnitInfo section;
+    if (chm_resolve_object(handle_, "::DataSpace/Storage/MSCompressed/Content", &section) != CHM_RESOLVE_SUCCESS)
+        return true; // no compressed pages
+    if (section.space != CHM_UNCOMPRESSED || !fits(contentOffset, section.start, fileSize)
+        || !fits(contentOffset + section.start, section.length, fileSize))
+        return false;
+    // The reset table: version, block count, ..., at 0x18 the compressed length, at 0x28 the
+    // offset of each block (8 bytes each).
+    chmUnitInfo resetTable;
+    if (chm_resolve_object(handle_,
+                           "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+                           "InstanceData/ResetTable",
+                           &resetTable)
+            != CHM_RESOLVE_SUCCESS
+        || resetTable.length < 0x28 || resetTable.length > LONGUINT64(MaxObjectSize))
+        return false;
+    QByteArray table(qsizetype(resetTable.length), Qt::Uninitialized);
+    if (chm_retrieve_object(handle_, &resetTable, reinterpret_cast<unsigned char*>(table.data()), 0, table.size())
+        != table.size())
+        return false;
+    const quint64 compressed = littleEndian(table, 0x18, 8);
+    if (compressed > section.length)
+        return false;
+    for (qsizetype at = 0x28; at + 8 <= table.size(); at += 8) {
+        if (littleEndian(table, at, 8) > compressed)
+            return false;
+    }
+    return true;
 }
 
 // The "/#SYSTEM" object: a 4-byte version, then records of a 16-bit code, a 16-bit
@@ -218,7 +307,9 @@ void ChmFile::loadContents(const QString& hhcPath)
             level = qMax(0, level - 1);
         } else {
             ContentsEntry entry;
-            entry.depth = qMax(0, level - 1);
+            // A table of contents nested deeper than anyone reads is damaged: its deep entries
+            // are shown at the deepest level the help window accepts.
+            entry.depth = qBound(0, level - 1, HelpContent::MaxContentsDepth);
             for (auto p = param.globalMatch(m.captured(3)); p.hasNext();) {
                 const QRegularExpressionMatch pm = p.next();
                 const QString key = pm.captured(1).trimmed();

@@ -19,8 +19,9 @@ class ChmFile {
 public:
     using ContentsEntry = HelpContent::ContentsEntry;
 
-    // Opens the file; nullptr when it is missing, not a compiled help file, or lists more
-    // than MaxObjects objects (a directory that leads back to itself lists them forever).
+    // Opens the file; nullptr when it is missing, not a compiled help file, declares sections
+    // beyond its end (a copy cut short), or lists more than MaxObjects objects (a directory
+    // that leads back to itself lists them forever).
     static std::unique_ptr<ChmFile> open(const QString& fileName);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
@@ -50,6 +51,7 @@ public:
 
 private:
     ChmFile(chmFile* handle, const QString& fileName);
+    bool compressedSectionFits(quint64 contentOffset, quint64 fileSize) const;
     void loadSystem(QString* contentsFile);
     bool loadPages(QStringList* hhcFiles);
     void loadContents(const QString& hhcPath);

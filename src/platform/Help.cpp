@@ -1,15 +1,20 @@
 #include "platform/Help.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
 #include "platform/HelpContent.h"
 #include "platform/HelpViewer.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
+
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -17,29 +22,36 @@ namespace {
 
 const QString HelpTitle = QStringLiteral("Aide");
 // Our help file is read in a fraction of a second, even in the sanitizer build.
-constexpr int ReadTimeLimitMs = 5000;
+constexpr int DefaultReadTimeLimitMs = 5000;
+int readTimeLimitMs = DefaultReadTimeLimitMs;
 
-QString& readerOverride()
-{
-    static QString path;
-    return path;
-}
+enum class Reading { Read, Damaged, NoReader };
 
 // chmlib crashes or loops forever on some damaged files: the reader runs it in a process of its
-// own, so that such a file costs at most the time limit, after which the reader is killed.
-std::optional<HelpContent> readHelpFile(const QString& chmPath)
+// own, so that such a file costs at most the time limit, after which the reader is killed with
+// whatever it started (its own process group).
+Reading readHelpFile(const QString& chmPath, std::optional<HelpContent>* help)
 {
     QProcess reader;
     reader.setStandardInputFile(QProcess::nullDevice());
     // What the reader says when it fails (a sanitizer's report, say) is of no use to the user.
     reader.setStandardErrorFile(QProcess::nullDevice());
+    reader.setChildProcessModifier([] { ::setpgid(0, 0); });
     reader.start(helpReaderProgram(), {chmPath}, QIODevice::ReadOnly);
-    auto giveUp = [&reader]() -> std::optional<HelpContent> {
-        reader.kill();
-        reader.waitForFinished(1000);
-        return std::nullopt;
+    if (!reader.waitForStarted())
+        return Reading::NoReader;
+    const qint64 group = reader.processId();
+    auto killGroup = [group] {
+        if (group > 1) // never our own group (0), nor every process (-1)
+            ::kill(pid_t(-group), SIGKILL);
     };
-    const QDeadlineTimer deadline(ReadTimeLimitMs);
+    const auto atEnd = qScopeGuard(killGroup);
+    auto giveUp = [&reader, &killGroup] {
+        killGroup();
+        reader.waitForFinished(1000);
+        return Reading::Damaged;
+    };
+    const QDeadlineTimer deadline(readTimeLimitMs);
     QByteArray output;
     while (reader.waitForReadyRead(int(deadline.remainingTime()))) {
         output += reader.readAllStandardOutput();
@@ -51,9 +63,9 @@ std::optional<HelpContent> readHelpFile(const QString& chmPath)
     output += reader.readAllStandardOutput();
     const bool succeeded = reader.error() == QProcess::UnknownError && reader.exitStatus() == QProcess::NormalExit
                         && reader.exitCode() == 0;
-    if (!succeeded)
-        return std::nullopt;
-    return HelpContent::fromBytes(output);
+    if (succeeded)
+        *help = HelpContent::fromBytes(output);
+    return *help && ChmBrowser::canShow(**help, (*help)->defaultTopic) ? Reading::Read : Reading::Damaged;
 }
 
 // One help window for the whole program, reused while it stays open.
@@ -70,8 +82,13 @@ public:
             viewer_->present(owner);
             return;
         }
-        std::optional<HelpContent> help = readHelpFile(chmPath);
-        if (!help) {
+        std::optional<HelpContent> help;
+        switch (readHelpFile(chmPath, &help)) {
+        case Reading::Read: break;
+        case Reading::NoReader:
+            MsgBox(QStringLiteral("Le lecteur d'aide est introuvable :\r\n") + helpReaderProgram(), vbExclamation, HelpTitle);
+            return;
+        case Reading::Damaged:
             MsgBox(QStringLiteral("Le fichier d'aide est illisible ou endommagé :\r\n") + chmPath, vbExclamation, HelpTitle);
             return;
         }
@@ -91,12 +108,13 @@ private:
 
 QString helpReaderProgram()
 {
-    if (!readerOverride().isEmpty())
-        return readerOverride();
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("geomira-helpreader"));
+    return appFile(QStringLiteral("geomira-helpreader"));
 }
 
-void setHelpReaderProgram(const QString& path) { readerOverride() = path; }
+void setHelpReadTimeLimit(int milliseconds)
+{
+    readTimeLimitMs = milliseconds > 0 ? milliseconds : DefaultReadTimeLimitMs;
+}
 
 Help& Help::real()
 {

@@ -18,9 +18,11 @@ public:
 };
 
 // The help reader program (geomira-helpreader), which reads help files apart from this process:
-// beside the program unless set otherwise (tests point at the build's application folder).
+// in the application folder, beside the program.
 QString helpReaderProgram();
-void setHelpReaderProgram(const QString& path);
+// How long the reader may take before it is killed and the file reported damaged (tests shorten
+// it; 0 restores the program's own).
+void setHelpReadTimeLimit(int milliseconds);
 
 // Opens the help file `file` at its default topic; one routine for every help button.
 inline void AfficheAide(QWidget* owner, const QString& file) { Seam<Help>::current().show(owner, file); }

@@ -3,6 +3,8 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include <cctype>
+
 namespace platform {
 
 namespace {
@@ -32,7 +34,50 @@ const QByteArray* HelpContent::object(const QString& path) const
 const QByteArray* HelpContent::page(const QString& path) const
 {
     const QByteArray* data = object(path);
-    return data && data->size() <= MaxPageSize ? data : nullptr;
+    return data && canLayOut(*data) ? data : nullptr;
+}
+
+// Counts what an HTML parser would make of the page, roughly and never less: elements that close
+// themselves (a new <p>, <li> or <td> ends the last one) and empty ones add no level, and an end
+// tag closes the innermost element of its name with all those it holds.
+bool HelpContent::canLayOut(const QByteArray& page)
+{
+    static const QList<QByteArray> levelless = {
+        "p", "li", "dt", "dd", "tr", "td", "th", "thead", "tbody", "tfoot", "option", "br", "img", "hr", "meta",
+        "link", "input", "col", "area", "base", "basefont", "param", "wbr", "frame", "embed", "source"};
+    if (page.size() > MaxPageSize)
+        return false;
+    QList<QByteArray> open;
+    int elements = 0;
+    int digits = 0;
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        digits = std::isdigit(quint8(page[i])) ? digits + 1 : 0;
+        if (digits > MaxDigits)
+            return false;
+        if (page[i] != '<')
+            continue;
+        const bool closing = page.mid(i + 1, 1) == "/";
+        const qsizetype start = i + 1 + int(closing);
+        qsizetype end = start;
+        while (end < page.size() && std::isalnum(quint8(page[end])))
+            ++end;
+        // Comments and declarations (<!-- -->, <!DOCTYPE>) have no name: they are no elements.
+        const QByteArray name = page.mid(start, end - start).toLower();
+        if (name.isEmpty())
+            continue;
+        if (closing) {
+            const qsizetype at = open.lastIndexOf(name);
+            if (at >= 0)
+                open.resize(at);
+        } else if (++elements > MaxElements) {
+            return false;
+        } else if (!levelless.contains(name)) {
+            open.append(name);
+            if (open.size() > MaxNesting)
+                return false;
+        }
+    }
+    return true;
 }
 
 bool HelpContent::addObject(const QString& path, const QByteArray& data)
@@ -93,7 +138,7 @@ std::optional<HelpContent> HelpContent::fromBytes(const QByteArray& bytes)
         case DefaultTopic: in >> help.defaultTopic; break;
         case Entry:
             in >> entry.name >> entry.path >> depth;
-            if (depth < 0)
+            if (depth < 0 || depth > MaxContentsDepth)
                 return std::nullopt;
             entry.depth = depth;
             help.contents.append(entry);

@@ -29,9 +29,13 @@ public:
 
     // The object at `path` ("/a/b.gif"), or nullptr. Help files name objects without regard to case.
     const QByteArray* object(const QString& path) const;
-    // The same for what is laid out as text (pages, style sheets): nothing above MaxPageSize,
+    // The same for what is laid out as text (pages, style sheets): nothing that fails canLayOut,
     // so that no page can hold the help window in its layout.
     const QByteArray* page(const QString& path) const;
+    // Whether Qt's rich text can parse the page in reasonable time and stack: its cost grows with
+    // the square of the nesting and of the elements, and its fixed-point lengths overflow into an
+    // endless layout on huge numbers (a cell spacing of 10^8 pixels).
+    static bool canLayOut(const QByteArray& page);
     // Keeps the object unless it is above MaxObjectSize or the objects would pass MaxObjectBytes.
     bool addObject(const QString& path, const QByteArray& data);
 
@@ -43,8 +47,14 @@ public:
     // Nothing unless the stream is one the reader writes, whole, with a default topic that can be shown.
     static std::optional<HelpContent> fromBytes(const QByteArray& bytes);
 
-    // The pages of our help are a few KB each.
-    static constexpr qsizetype MaxPageSize = 256 * 1024;
+    // The pages of our help are a few KB each, a few hundred elements nested a few levels deep.
+    static constexpr qsizetype MaxPageSize = 64 * 1024;
+    static constexpr int MaxElements = 5000;
+    static constexpr int MaxNesting = 32;
+    // No length the layout meets may have more digits (10^6 pixels is far beyond any page).
+    static constexpr int MaxDigits = 6;
+    // The levels of the table of contents: deeper entries are refused, as the tree would recurse.
+    static constexpr int MaxContentsDepth = 32;
     static constexpr qsizetype MaxObjectSize = 4 * 1024 * 1024;
     static constexpr qsizetype MaxObjectBytes = 8 * 1024 * 1024;
     // The whole stream: the objects and every name.

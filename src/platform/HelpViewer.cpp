@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -31,9 +32,37 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name)
 void ChmBrowser::followLink(const QUrl& link)
 {
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
-    if (url.scheme() != HelpContent::Scheme || !help_.page(url.path()))
+    if (url.scheme() != HelpContent::Scheme || !canShow(help_, url.path()))
         return;
     setSource(url);
+}
+
+namespace {
+
+// The depth of tables in tables under `frame`, counted no further than `limit`.
+int tableNesting(const QTextFrame* frame, int limit)
+{
+    int deepest = 0;
+    if (limit > 0) {
+        for (const QTextFrame* child : frame->childFrames())
+            deepest = qMax(deepest, 1 + tableNesting(child, limit - 1));
+    }
+    return deepest;
+}
+
+} // namespace
+
+// A damaged page nests tables it never opened (a stray <td> after a <li> starts a table inside
+// the list, the next one another inside that), which the markup alone does not tell: the page
+// is parsed apart, which costs little, and its tables are counted before any layout.
+bool ChmBrowser::canShow(const HelpContent& help, const QString& path)
+{
+    const QByteArray* page = help.page(path);
+    if (!page)
+        return false;
+    QTextDocument parsed;
+    parsed.setHtml(QString::fromUtf8(*page));
+    return tableNesting(parsed.rootFrame(), MaxTableNesting + 1) <= MaxTableNesting;
 }
 
 HelpViewer::HelpViewer(HelpContent help, const QString& fileName, QWidget* owner)

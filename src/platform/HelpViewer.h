@@ -20,6 +20,10 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
     // Follows a link of the page shown; links that lead to no page that can be shown are ignored.
     void followLink(const QUrl& link);
+    // Whether the page at `path` can be laid out in reasonable time.
+    static bool canShow(const HelpContent& help, const QString& path);
+    // The layout's cost doubles with each level of tables in tables.
+    static constexpr int MaxTableNesting = 4;
 
 private:
     const HelpContent& help_;

@@ -1,4 +1,5 @@
 // The help viewer over the compiled help file, and the help file the build produces.
+#include "platform/FileSystem.h"
 #include "platform/HelpContent.h"
 #include "platform/HelpViewer.h"
 #include "testkit/FakePlatform.h"
@@ -44,13 +45,41 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 // A shell script in place of the help reader, with `output` beside it; "-": no reader at all.
 void installFakeReader(const QTemporaryDir& dir, const QByteArray& script, const QByteArray& output)
 {
-    const QString reader = dir.filePath(QStringLiteral("reader"));
-    setHelpReaderProgram(reader);
+    setAppPath(dir.path());
     if (script == "-")
         return;
     QVERIFY(!writeFile(dir, QStringLiteral("output"), output).isEmpty());
-    QVERIFY(!writeFile(dir, QStringLiteral("reader"), "#!/bin/sh\n" + script + "\n").isEmpty());
-    QVERIFY(QFile::setPermissions(reader, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(!writeFile(dir, QStringLiteral("geomira-helpreader"), "#!/bin/sh\n" + script + "\n").isEmpty());
+    QVERIFY(QFile::setPermissions(helpReaderProgram(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+// A help stream whose default topic is `page`, or links to it as "bad.html".
+QByteArray helpStream(const QByteArray& page, bool behindLink = false)
+{
+    HelpContent help;
+    help.defaultTopic = QStringLiteral("/index.html");
+    help.pages = QStringList{help.defaultTopic, QStringLiteral("/bad.html")};
+    help.addObject(help.defaultTopic, behindLink ? "<html><body><a href=\"bad.html\">plus loin</a></body></html>"
+                                                 : page);
+    help.addObject(help.pages.last(), page);
+    return help.toBytes();
+}
+
+// Pages the help window must not lay out: a little deeper, longer or larger, each would hold it for hours or crash it.
+const std::pair<const char*, QByteArray> unshowablePages[] = {
+    {"page too large", QByteArray(HelpContent::MaxPageSize + 1, 'a')},
+    {"blocks too deep", QByteArray("<div>").repeated(HelpContent::MaxNesting + 1)},
+    {"too many elements", QByteArray("<br>").repeated(HelpContent::MaxElements + 1)},
+    {"huge length", "<table cellspacing=1000000><tr><td>x</td></tr></table>"},
+    // Each stray cell after a list item opens a table in the table before.
+    {"tables nested by damage", QByteArray("<td>b<li>c</td></tr>").repeated(ChmBrowser::MaxTableNesting + 4)},
+};
+
+// Whether the process still runs (a zombie does not).
+bool alive(const QByteArray& pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid.trimmed().toInt()));
+    return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
 }
 
 } // namespace
@@ -67,7 +96,9 @@ class TestHelp : public QObject {
 private slots:
     void init()
     {
-        setHelpReaderProgram(qEnvironmentVariable("GEOMIRA_APP_DIR") + QStringLiteral("/geomira-helpreader"));
+        // The program's own reader, by its own name, beside the program.
+        setAppPath(qEnvironmentVariable("GEOMIRA_APP_DIR"));
+        setHelpReadTimeLimit(0);
         fake = std::make_unique<Stage>();
     }
     void cleanup()
@@ -112,6 +143,8 @@ private slots:
 
         QVERIFY(viewer->isVisible() && viewer->isWindow());
         QCOMPARE(viewer->parentWidget(), &owner); // owned by the window, not by the button
+        // Centred as every window, give or take its frame.
+        QVERIFY((viewer->geometry().center() - viewer->screen()->availableGeometry().center()).manhattanLength() <= 4);
         QCOMPARE(viewer->currentPage(), QStringLiteral("/index.html"));
         QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Bienvenue dans Geomira")));
         QVERIFY(viewer->browser()->toHtml().contains(QStringLiteral("href=\"choix-jeu.html\"")));
@@ -147,16 +180,16 @@ private slots:
         QVERIFY(fake->dialogs.boxes.isEmpty());
     }
 
-    // Whatever is wrong with the file or with the help reader (which must never hold the program past its
-    // time limit), one box says so, and the window that asked stays as it was.
+    // Whatever is wrong with the file or with the help reader (which must never hold the program past its time
+    // limit, nor leave anything it started behind), one box says so, and the window that asked stays as it was.
     void unusableHelpIsReported_data()
     {
         QTest::addColumn<QString>("path");      // empty: `bytes` written to a file
         QTest::addColumn<QByteArray>("reader");  // a script in place of the help reader, `bytes` beside it; "-": none at all
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
-        const QString introuvable = QStringLiteral("Le fichier d'aide est introuvable :\r\n");
-        const QString illisible = QStringLiteral("Le fichier d'aide est illisible ou endommagé :\r\n");
+        QTest::addColumn<QString>("message");   // with %file and %reader for the help file and the reader
+        const QString introuvable = QStringLiteral("Le fichier d'aide est introuvable :\r\n%file");
+        const QString illisible = QStringLiteral("Le fichier d'aide est illisible ou endommagé :\r\n%file");
         QTest::newRow("absent") << QStringLiteral("/nonexistent/help/Geomira.chm") << QByteArray() << QByteArray() << introuvable;
         QTest::newRow("folder") << QDir::tempPath() << QByteArray() << QByteArray() << introuvable;
 
@@ -167,13 +200,22 @@ private slots:
         const QByteArray whole = real.readAll();
         // The only directory chunk (at 204) names itself as the next one: chmlib lists its objects forever.
         QCOMPARE(whole.mid(204, 4), QByteArray("PMGL"));
+        // The header's own length is at 8, the file's length at 104, the directory's place at 0x48 and its
+        // number of chunks at 164; the compressed pages end the file.
+        auto patched = [](QByteArray bytes, int at, quint64 value, int size) {
+            return bytes.replace(at, size, QByteArray(reinterpret_cast<const char*>(&value), size));
+        };
         const std::pair<const char*, QByteArray> damaged[] = {
             {"empty", QByteArray("")},
             {"text", QByteArray("<html><body>pas une aide compilée</body></html>")},
             {"noise", noise},
             {"header only", whole.left(120)},
             {"truncated", whole.left(whole.size() / 4)},
-            {"half", whole.left(whole.size() / 2)},  // the pages cannot be decompressed
+            {"pages cut short", patched(whole.chopped(300), 104, whole.size() - 300, 8)},
+            {"longer than it is", patched(whole, 104, whole.size() + 1, 8)},
+            {"header past the end", patched(whole, 8, whole.size() + 1, 4)},
+            {"directory past the end", patched(whole, 0x50, whole.size(), 8)},
+            {"directory longer than its place", patched(whole, 164, 2, 4)},
             // One byte set wrong: chmlib divides by zero while opening, or resets its decompressor out of bounds.
             {"byte 942", QByteArray(whole).replace(942, 1, "\x45")},
             {"byte 8760", QByteArray(whole).replace(8760, 1, "\x2f")},
@@ -182,22 +224,25 @@ private slots:
         for (const auto& [name, content] : damaged)
             QTest::newRow(name) << QString() << QByteArray() << content << illisible;
 
-        HelpContent big;
-        big.defaultTopic = QStringLiteral("/index.html");
-        QVERIFY(big.addObject(big.defaultTopic, QByteArray(HelpContent::MaxPageSize + 1, 'a')));
+        HelpContent deep = *HelpContent::fromBytes(helpStream("<p>x</p>"));
+        deep.contents = {{QStringLiteral("x"), deep.defaultTopic, HelpContent::MaxContentsDepth + 1}};
         const QByteArray cat = "exec cat \"$(dirname \"$0\")/output\"";
-        const std::pair<const char*, std::pair<QByteArray, QByteArray>> readers[] = {
+        const QByteArray leaveChild = "sleep 60 & echo $! > \"$(dirname \"$0\")/child\"; ";
+        std::vector<std::pair<const char*, std::pair<QByteArray, QByteArray>>> readers = {
             {"reader crashes", {"kill -SEGV $$", {}}},
-            {"reader hangs", {"exec sleep 60", {}}},
-            {"reader fails", {"exit 1", {}}},
+            {"reader hangs", {leaveChild + "wait", {}}},
+            {"reader fails", {leaveChild + "exit 1", {}}},
             {"endless output", {"exec cat /dev/zero", {}}},
             {"garbage", {cat, "pas une aide"}},
-            {"cut short", {cat, big.toBytes().left(100)}},
-            {"default page too large", {cat, big.toBytes()}},
-            {"reader missing", {"-", {}}},
+            {"cut short", {cat, helpStream("<p>x</p>").left(100)}},
+            {"contents too deep", {cat, deep.toBytes()}},
         };
+        for (const auto& [name, page] : unshowablePages)
+            readers.push_back({name, {cat, helpStream(page)}});
         for (const auto& [name, reader] : readers)
             QTest::newRow(name) << helpFile() << reader.first << reader.second << illisible;
+        QTest::newRow("reader missing") << helpFile() << QByteArray("-") << QByteArray()
+                                        << QStringLiteral("Le lecteur d'aide est introuvable :\r\n%reader");
     }
     void unusableHelpIsReported()
     {
@@ -210,57 +255,80 @@ private slots:
             path = writeFile(dir, QStringLiteral("Geomira.chm"), bytes);
         if (!reader.isEmpty())
             installFakeReader(dir, reader, bytes);
+        setHelpReadTimeLimit(500);
 
         QWidget owner;
         owner.show();
+        QElapsedTimer clock;
+        clock.start();
         AfficheAide(&owner, path);
-        QCOMPARE(fake->dialogs.shown(), QStringList{QStringLiteral("Aide [%1] ").arg(vbExclamation) + message + path});
+        QVERIFY(clock.elapsed() < 3000);
+        message.replace(QStringLiteral("%file"), path).replace(QStringLiteral("%reader"), helpReaderProgram());
+        QCOMPARE(fake->dialogs.shown(), QStringList{QStringLiteral("Aide [%1] ").arg(vbExclamation) + message});
         QVERIFY(helpWindows().isEmpty());
         QVERIFY(owner.isVisible());
+        QFile child(dir.filePath(QStringLiteral("child")));
+        const QByteArray pid = child.open(QIODevice::ReadOnly) ? child.readAll() : QByteArray();
+        QTRY_VERIFY(pid.isEmpty() || !alive(pid));
     }
 
-    // A page too large to lay out in reasonable time is not shown: a link to it leads nowhere.
-    void oversizedPageIsNotLaidOut()
+    // A page that cannot be laid out in reasonable time is not shown: a link to it leads nowhere.
+    void unshowablePageIsNotLaidOut()
     {
-        HelpContent help;
-        help.defaultTopic = QStringLiteral("/index.html");
-        help.pages = QStringList{QStringLiteral("/big.html"), help.defaultTopic};
-        QVERIFY(help.addObject(help.defaultTopic, "<html><body><a href=\"big.html\">grande page</a></body></html>"));
-        QVERIFY(help.addObject(QStringLiteral("/big.html"), QByteArray(HelpContent::MaxPageSize + 1, 'a')));
-        QTemporaryDir dir;
-        installFakeReader(dir, "exec cat \"$(dirname \"$0\")/output\"", help.toBytes());
-
-        AfficheAide(nullptr, helpFile());  // with no owning window
-        HelpViewer* viewer = helpWindows().value(0);
-        QVERIFY(viewer);
-        QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("grande page")));
-        emit viewer->browser()->anchorClicked(QUrl(QStringLiteral("big.html")));
-        QCOMPARE(viewer->currentPage(), QStringLiteral("/index.html"));
+        for (const auto& [name, page] : unshowablePages) {
+            QTemporaryDir dir;
+            installFakeReader(dir, "exec cat \"$(dirname \"$0\")/output\"", helpStream(page, true));
+            AfficheAide(nullptr, helpFile());  // with no owning window
+            HelpViewer* viewer = helpWindows().value(0);
+            QVERIFY2(viewer, name);
+            QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("plus loin")));
+            emit viewer->browser()->anchorClicked(QUrl(QStringLiteral("bad.html")));
+            QVERIFY2(viewer->currentPage() != QStringLiteral("/bad.html"), name);
+            delete viewer;
+        }
         QVERIFY(fake->dialogs.boxes.isEmpty());
+        // As deep as allowed, with comments and elements that need no end tag, a page is shown.
+        QVERIFY(HelpContent::canLayOut(QByteArray("<!-- x --><p>a<br><li>b<td>c").repeated(HelpContent::MaxNesting + 1)
+                                       + QByteArray("<div>").repeated(HelpContent::MaxNesting)));
     }
 
     // A file that records no default topic and no contents opens on its first page and lists its pages;
-    // of the other objects, only those a page refers to are handed over.
-    void fallbackTopicAndPageList()
+    // of the other objects, only those a page refers to are handed over. A table of contents nested
+    // deeper than the help window takes is shown flattened below that depth.
+    void compiledFiles()
     {
 #ifndef GEOMIRA_CHMCMD
         QSKIP("chmcmd not found at configure time");
 #else
         QTemporaryDir dir;
+        const QByteArray entry =
+            R"(<li><object type="text/sitemap"><param name="Name" value="x"><param name="Local" value="b.html"></object>)";
+        const int levels = HelpContent::MaxContentsDepth + 8;
         for (const auto& [name, data] : std::initializer_list<std::pair<const char*, QByteArray>>{
                  {"b.html", "<html><body><p>Page B</p></body></html>"},
                  {"sub/a.html", "<html><body><p>Page A <a href=\"../b.html\">vers B</a><img src=\"logo.gif\"></p></body></html>"},
                  {"sub/logo.gif", "GIF89a logo"},
                  {"unused.gif", "GIF89a unused"},
-                 {"t.hhp", "[OPTIONS]\nCompiled file=t.chm\nTitle=T\n\n[FILES]\nb.html\nsub/a.html\nsub/logo.gif\nunused.gif\n"}})
+                 {"t.hhp", "[OPTIONS]\nCompiled file=t.chm\nTitle=T\n\n[FILES]\nb.html\nsub/a.html\nsub/logo.gif\nunused.gif\n"},
+                 {"deep.hhc", QByteArray("<ul>" + entry).repeated(levels) + QByteArray("</ul>").repeated(levels)},
+                 {"deep.hhp", "[OPTIONS]\nCompiled file=deep.chm\nContents file=deep.hhc\n\n[FILES]\nb.html\n"}})
             QVERIFY(!writeFile(dir, QString::fromLatin1(name), data).isEmpty());
-        QProcess chmcmd;
-        chmcmd.setWorkingDirectory(dir.path());
-        chmcmd.start(QStringLiteral(GEOMIRA_CHMCMD), {QStringLiteral("--no-html-scan"), QStringLiteral("t.hhp")});
-        QVERIFY(chmcmd.waitForFinished(-1));
+        for (const char* project : {"t.hhp", "deep.hhp"}) {
+            QProcess chmcmd;
+            chmcmd.setWorkingDirectory(dir.path());
+            chmcmd.start(QStringLiteral(GEOMIRA_CHMCMD), {QStringLiteral("--no-html-scan"), QLatin1String(project)});
+            QVERIFY(chmcmd.waitForFinished(-1));
+        }
+
+        AfficheAide(nullptr, dir.filePath(QStringLiteral("deep.chm")));
+        HelpViewer* viewer = helpWindows().value(0);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->help().contents.size(), levels);
+        QCOMPARE(viewer->help().contents.last().depth, HelpContent::MaxContentsDepth);
+        delete viewer;
 
         AfficheAide(nullptr, dir.filePath(QStringLiteral("t.chm")));
-        HelpViewer* viewer = helpWindows().value(0);
+        viewer = helpWindows().value(0);
         QVERIFY(viewer);
         QCOMPARE(viewer->help().defaultTopic, QStringLiteral("/b.html"));
         QCOMPARE(viewer->help().pages, (QStringList{QStringLiteral("/b.html"), QStringLiteral("/sub/a.html")}));

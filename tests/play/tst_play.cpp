@@ -234,7 +234,6 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     copyWithoutData(qEnvironmentVariable("GEOMIRA_APP_DIR"), folder.path());
     platform::setAppPath(folder.path());
-    platform::setHelpReaderProgram(folder.filePath(u"geomira-helpreader"_s));
 
     Player player(script());
     const int status = QApplication::exec();
