@@ -463,7 +463,10 @@ private slots:
         QPointer<CarteDep> c = lance({.jeu = num(g), .niveau = 0, .sec = u" 4"_s, .nombre = u" "_s + num(questions)},
                                      {tirage22(1), tirage22(2)});
         int destructions = 0;
-        connect(c, &QObject::destroyed, this, [&] { ++destructions; });
+        // The count lives on this stack: the connection must end with it, since a
+        // window left open by an early return is deleted in a later test.
+        QObject compteur;
+        connect(c, &QObject::destroyed, &compteur, [&] { ++destructions; });
         fake->dialogs.onBox = [&](const testkit::ShownBox& box) {
             if (box.title != u"Erreur de Saisie"_s) {
                 fake->dialogs.answer(platform::vbOK);
