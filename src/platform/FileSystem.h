@@ -1,5 +1,6 @@
 #pragma once
 // The application folder and file-existence tests.
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -18,5 +19,10 @@ public:
 };
 
 FileSystemObject& Fso();
+
+// The bytes of a regular file of at most maxSize bytes, else nothing. Opened
+// without blocking, so that a named pipe in the place of a data file cannot
+// hang the window that reads it.
+QByteArray readRegularFile(const QString& path, qint64 maxSize);
 
 } // namespace platform

@@ -1,14 +1,11 @@
 #include "platform/Pictures.h"
 
+#include "platform/FileSystem.h"
+
 #include <QBitmap>
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -18,23 +15,6 @@ namespace {
 constexpr int kCoteMax = 2000;
 // An uncompressed 2000 × 2000 BMP in 24 bits, with room for its header.
 constexpr qint64 kTailleMaxFichierImage = 3LL * kCoteMax * kCoteMax + 65536;
-
-// The bytes of a regular file of plausible size, else nothing. Opened without blocking,
-// so that a named pipe in the place of a picture cannot hang the window showing it.
-QByteArray contenuFichier(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    QFile file;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kTailleMaxFichierImage
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {};
-    }
-    return file.read(kTailleMaxFichierImage);
-}
 
 // The size a picture's header declares, read before anything is decoded: a few bytes
 // may announce gigabytes. For a GIF Qt reports its first frame, but decodes it onto
@@ -52,7 +32,7 @@ class FilePictures final : public Pictures {
 public:
     QImage load(const QString& path) override
     {
-        QByteArray bytes = contenuFichier(path);
+        QByteArray bytes = readRegularFile(path, kTailleMaxFichierImage);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer);

@@ -1,5 +1,7 @@
 #include "platform/Sound.h"
 
+#include "platform/FileSystem.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -31,11 +33,7 @@ bool plausiblePcm(const QByteArray& format)
 
 bool plausibleWave(const QString& path)
 {
-    QFile file(path);
-    // Only a regular file is opened: a named pipe would block the open until a writer comes.
-    if (!QFileInfo(path).isFile() || file.size() > kMaxSoundFileSize || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = file.readAll();
+    const QByteArray data = readRegularFile(path, kMaxSoundFileSize);
     if (data.size() < 12 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE")
         return false;
     // The player allocates what the header declares: every chunk must lie

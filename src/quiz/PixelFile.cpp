@@ -4,12 +4,7 @@
 #include "platform/Conversions.h"
 #include "platform/FileSystem.h"
 
-#include <QFile>
 #include <algorithm>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 QString FichierPixels(char famille, int numero)
 {
@@ -44,19 +39,7 @@ int ChampPointCarte(const QByteArray& champ, int largeur, bool* estNombre)
 std::vector<PointCarte> LitPointsCarte(const QString& path, bool avecDepartement)
 {
     std::vector<PointCarte> points;
-    // Opened without blocking so that a named pipe in the place of a file
-    // cannot hang the window; only a regular file of a plausible size is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return points;
-    QFile file;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kTailleMaxFichierPixels
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return points;
-    }
-    const QByteArray data = file.read(kTailleMaxFichierPixels);
+    const QByteArray data = platform::readRegularFile(path, kTailleMaxFichierPixels);
     const int count = static_cast<int>(data.size() / kTaillePointCarte);
     points.reserve(count);
     for (int i = 0; i < count; ++i) {
