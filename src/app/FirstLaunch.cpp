@@ -136,9 +136,8 @@ bool PremierLancement()
         return true;
     if (pourquoi.isEmpty())
         pourquoi = u"L'archive ne contient pas toutes les données du logiciel."_s;
-    // A partial unpacking must not pass for a complete one at the next press.
-    for (const char16_t* name : kTemoins)
-        QFile::remove(platform::appFile(QString::fromUtf16(name)));
+    // Nothing already in the folder is removed: the set is moved into place with the
+    // three files above last, so a set left short still fails the check at the next press.
     platform::MsgBox(u"Les données du logiciel n'ont pas pu être installées."_s + u"\r\n"_s + pourquoi + u"\r\n\r\n"_s
                          + u"L'archive a été cherchée ici :"_s + u"\r\n"_s + QDir::toNativeSeparators(archive),
                      platform::vbCritical, u"1er lancement du logiciel"_s);

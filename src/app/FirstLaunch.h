@@ -14,8 +14,9 @@ bool DonneesPresentes();
 // the player, shows the hourglass, unpacks "Geomira.zip" into the application
 // folder (aside first, then moved into place with the three files above last, so
 // that an interrupted installation is done again at the next press) and restores
-// the pointer. Returns false (after a critical box saying
-// what went wrong and why) when the data could not be installed.
+// the pointer. When the data could not be installed, a critical box says what
+// went wrong and why, and false is returned; the caller goes on all the same,
+// and its next press runs the check again.
 bool PremierLancement();
 
 // The unpacking used by PremierLancement; nullptr restores the archive component.

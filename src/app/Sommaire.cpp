@@ -125,12 +125,11 @@ void Sommaire::Form_Load()
 
 void Sommaire::Form_QueryUnload() { win::UnloadAll(); }
 
-bool Sommaire::VerifiePremierLancement() { return PremierLancement(); }
+void Sommaire::VerifiePremierLancement() { PremierLancement(); }
 
 void Sommaire::Play_Click()
 {
-    if (!VerifiePremierLancement())
-        return;
+    VerifiePremierLancement();
     win::Sommaire.Hide();
     win::CarteDep.Unload();
     win::Menu.Show();
@@ -138,8 +137,7 @@ void Sommaire::Play_Click()
 
 void Sommaire::Didac_Click()
 {
-    if (!VerifiePremierLancement())
-        return;
+    VerifiePremierLancement();
     win::Sommaire.Hide();
     win::CarteDep.Unload();
     win::Didacticiel.Show();

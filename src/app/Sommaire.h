@@ -32,7 +32,7 @@ public:
     QStatusBar* StatusBar2;
 
 private:
-    // Unpacks the data archive when a pixel file is missing; false when the
-    // program's data could not be installed (the player has been told).
-    bool VerifiePremierLancement();
+    // Unpacks the data archive when a pixel file is missing; a failure is told
+    // to the player, and the chooser opens all the same.
+    void VerifiePremierLancement();
 };
