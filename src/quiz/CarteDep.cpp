@@ -533,10 +533,20 @@ int CarteDep::NumeroSaisi(const QString& texte)
     if (!platform::IsNumeric(texte))
         return 0;
     const double v = platform::Val(texte);
-    // Only whole numbers name a département: "7.4" names none.
-    if (v != platform::Int(v) || v <= 0 || v >= 96 || v == 20)
+    if (v <= 0 || v >= 96)
         return 0;
-    return int(v);
+    // A value that rounds to 20 or 96 would name Corsica, which is typed "2B" and "2A" only.
+    const int f = int(platform::RoundHalfEven(v));
+    return f == 20 || f == 96 ? 0 : f;
+}
+
+bool CarteDep::NumeroJuste(const QString& texte, int f, int n)
+{
+    if (f == 0)
+        return false;
+    if (f == 20 || f == 96)
+        return f == n;
+    return float(platform::Val(texte)) == float(n);
 }
 
 void CarteDep::EtapeOuverture()

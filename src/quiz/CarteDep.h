@@ -141,8 +141,13 @@ public:
     // "Je ne sais pas" and "Abandon" wait for the panel's OK.
     void MontreVerdict(const QString& titre, const QString& texte, int16_t etat);
     // A typed département number: "2B"/"2A" in any case with blanks around, or a
-    // whole number 1..95 other than 20; 0 when the text names no département.
+    // number whose nearest whole number (a half to the even one) is 1..95 other
+    // than 20; 0 when the text names no département.
     static int NumeroSaisi(const QString& texte);
+    // Whether the typed text, which names département f (NumeroSaisi), answers n:
+    // "2B"/"2A" by the index they name, any other text by its own value, so that
+    // "7.5" names 8 and answers none.
+    static bool NumeroJuste(const QString& texte, int f, int n);
     // Index 1..96 of the first table entry equal to the text in capitals; 0 when none.
     static int Recherche(const std::array<QString, 98>& table, const QString& texte);
     static bool Egal(const QString& a, const QString& b);

@@ -141,8 +141,10 @@ private slots:
         ligneVerdict("11 2A for 2A", 11, 1, 1, 96, u"2A"_s, "entree", kJuste);
         ligneVerdict("11 leading zero", 11, 1, 1, 5, u"05"_s, "entree", kJuste);
         ligneVerdict("11 blanks around", 11, 0, 1, 5, u" 5 "_s, "entree", kJuste);
-        for (const char* refuse : {"20", "96", "0", "-3", "abc", "97", "7.5", "2C", "   "})
+        for (const char* refuse : {"20", "96", "0", "-3", "abc", "97", "20.5", "2C", "   "})
             ligneVerdict(qPrintable(u"11 refuses "_s + QLatin1String(refuse)), 11, 0, 1, 96, QLatin1String(refuse), "entree");
+        ligneVerdict("11 easy 7.5 for 8", 11, 0, 1, 8, u"7.5"_s, "entree",
+                     faux + u"8\r\n\r\nLe département n° 7.5 a pour préfecture Charleville-Mézières"_s, 48, u"Charleville-Mézières :  8"_s);
         ligneVerdict("11 easy 13 for 2A", 11, 0, 1, 96, u"13"_s, "entree",
                      faux + u"2A\r\n\r\nLe département n° 13 a pour préfecture Marseille"_s, 48, u"Ajaccio : 2A"_s);
         ligneVerdict("11 easy 2b for 5", 11, 0, 1, 5, u"2b"_s, "entree",
@@ -241,11 +243,17 @@ private slots:
         const QString corseFacile = u"2B : Haute Corse\r\n2A : Corse du Sud\r\n"_s;
         const QList<bool> deuxJustes{true, true}, deuxFaux{false, false};
         for (int g : {15, 16}) {
-            for (const char* t : {"20", "96", "0", "abc", "-4", "95.5", "19.5", "60.2", "7x"})
+            for (const char* t : {"20", "96", "0", "0.4", "abc", "-4", "95.5", "19.5", "20.5"})
                 row(qPrintable(u"%d refuses "_s + QLatin1String(t)), g, 1, 8, {QLatin1String(t), u"2A"_s}, {}, numeros);
             row("%d 5 and 05", g, 1, 3, {u"5"_s, u"05"_s}, {}, repetes);
+            row("%d 7.4 and 7", g, 1, 22, {u"7.4"_s, u"7"_s}, {}, repetes);
             row("%d 2B twice", g, 0, 8, {u"2B"_s, u"2B"_s}, {}, repetes);
-            row("%d 2a and 2A", g, 1, 8, {u"2a"_s, u"2A"_s}, {}, repetes);
+            // Small letters are not Corsica: "2a" is the number 2, Aisne.
+            row("%d hard 2a and 2A", g, 1, 8, {u"2a"_s, u"2A"_s}, {false, true}, u"2B\r\n2A\r\n"_s, u" .5/ 1 soit  50 % "_s,
+                u"Corse : 2B - 2A - "_s);
+            row("%d easy 2b for Aisne", g, 0, 19, {u"2b"_s, u"60.2"_s, u"80x"_s}, {true, true, true});
+            row("%d hard decimals and letters", g, 1, 22,
+                {u"7.4"_s, u"1x"_s, u"26 "_s, u"37.5"_s, u"42"_s, u"69"_s, u"73"_s, u"74"_s}, QList<bool>(8, true));
             row("%d easy Corse right", g, 0, 8, {u"2B"_s, u"2A"_s}, deuxJustes);
             row("%d easy Corse swapped", g, 0, 8, {u"2A"_s, u"2B"_s}, deuxFaux, corseFacile, NOTE_0, u"Corse : 2B - 2A - "_s);
             row("%d hard Corse swapped", g, 1, 8, {u"2A"_s, u"2B"_s}, deuxJustes);
@@ -322,7 +330,7 @@ private slots:
             return;
         }
         verifieBoite(fake->dialogs.boxes[0], u"Confirmez vous les saisies faites ?"_s, 36, u"Confirmation"_s);
-        QVERIFY(!minuterie && c->Timer1->isActive());  // stopped only while the player confirms
+        QVERIFY(!minuterie && !c->Timer1->isActive());  // stopped for the rest of the question
         // Handed in again: Yes.
         fake->dialogs.boxes.clear();
         saisit(c, parNom(g), saisies);

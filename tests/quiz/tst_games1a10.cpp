@@ -109,11 +109,18 @@ private slots:
         ligneVerdict("1 don't know typed", 1, 0, 1, 1, u"AIN"_s, "nesaispas", kJuste);
         ligneVerdict("1 time over, the answer typed", 1, 0, 1, 20, u"Haute Corse"_s, "temps", temps + u"Haute Corse"_s, 48,
                      u"2B : Haute Corse"_s);
-        // Game 2: "2B"/"2A" in any case with blanks around; 20, 96 and non-whole numbers refused.
+        // Game 2: "2B"/"2A" in any case with blanks around; 20, 96 and what rounds to them refused;
+        // a decimal names its nearest département and answers none.
         ligneVerdict("2 2b", 2, 0, 1, 20, u"2b"_s, "entree", kJuste);
         ligneVerdict("2 blanks around 2B", 2, 1, 1, 20, u" 2B "_s, "entree", kJuste);
-        for (const char* refuse : {"20", "96", "0", "-3", "97", "7.4", "7.5", "abc", "2C"})
+        for (const char* refuse : {"20", "96", "0", "-3", "97", "0.4", "19.5", "20.5", "95.6", "abc", "2C"})
             ligneVerdict(qPrintable(u"2 refuses "_s + QLatin1String(refuse)), 2, 0, 1, 7, QLatin1String(refuse), "entree");
+        ligneVerdict("2 easy 7.5 for 8", 2, 0, 1, 8, u"7.5"_s, "entree", faux + u"8\r\n\r\n7.5 c'est Ardennes"_s, 48,
+                     u"Ardennes :  8"_s);
+        ligneVerdict("2 easy 7.4 for 7", 2, 0, 1, 7, u"7.4"_s, "entree", faux + u"7\r\n\r\n7.4 c'est Ardèche"_s, 48,
+                     u"Ardèche :  7"_s);
+        ligneVerdict("2 hard 6.5 for 6", 2, 1, 1, 6, u"6.5"_s, "entree", faux + u"6"_s, 48, u"Alpes Maritimes :  6"_s);
+        ligneVerdict("2 7.0 for 7", 2, 1, 1, 7, u" 7.0 "_s, "entree", kJuste);
         ligneVerdict("2 easy 2B asked", 2, 0, 1, 20, u"7"_s, "entree", faux + u"2B\r\n\r\n7 c'est Ardèche"_s, 48,
                      u"Haute Corse : 2B"_s);
         ligneVerdict("2 easy 2a typed", 2, 0, 1, 7, u"2a"_s, "entree", faux + u"7\r\n\r\n2a c'est Corse du Sud"_s, 48,
@@ -147,8 +154,9 @@ private slots:
         ligneVerdict("6 don't know", 6, 0, 1, 27, {}, "nesaispas", sais + u"Evreux"_s, 48, u"Eure : Evreux"_s, false);
         ligneVerdict("6 time over", 6, 0, 1, 27, {}, "temps", temps + u"Evreux"_s, 48, u"Eure : Evreux"_s);
         // Game 7: the numbers, as in game 2; no report.
-        for (const char* refuse : {"20", "96", "0", "7.5", "7.4", "2C"})
+        for (const char* refuse : {"20", "96", "0", "19.5", "95.6", "2C"})
             ligneVerdict(qPrintable(u"7 refuses "_s + QLatin1String(refuse)), 7, 0, 1, 7, QLatin1String(refuse), "entree");
+        ligneVerdict("7 7.5 for 8", 7, 0, 1, 8, u"7.5"_s, "entree", faux + u"8"_s, 48);
         ligneVerdict("7 2b", 7, 0, 1, 20, u"2b"_s, "entree", kJuste);
         ligneVerdict("7 blanks around 2B", 7, 1, 1, 20, u" 2B "_s, "entree", kJuste);
         ligneVerdict("7 easy 2B for 2A", 7, 0, 1, 96, u"2B"_s, "entree", faux + u"2A"_s, 48);

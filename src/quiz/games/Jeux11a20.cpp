@@ -145,6 +145,23 @@ struct Multiple {
 // The index of the first département whose name equals the text (capitals ignored); 0 when none.
 int departementDuNom(const QString& texte) { return CarteDep::Recherche(NomDep, texte); }
 
+// The département a number box stands for: exactly "2A" or "2B" for Corsica,
+// otherwise the number the text begins with, to the nearest whole number (a half
+// to the even one): "7x" is 7, "2a" is 2. 0 when that number is not 1..95, or
+// is 20 or rounds to it (Corsica is typed "2A" and "2B").
+int departementDeBoite(const QString& texte)
+{
+    if (texte == u"2A"_s)
+        return 96;
+    if (texte == u"2B"_s)
+        return 20;
+    const double valeur = platform::Val(texte);
+    if (valeur < 1 || valeur > 95)
+        return 0;
+    const int d = int(platform::RoundHalfEven(valeur));
+    return d == 20 ? 0 : d;
+}
+
 void corrigeMultiple(CarteDep* c, const Multiple& m)
 {
     const int T = platform::CInt(Tirage);
@@ -209,8 +226,7 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
         QLineEdit* box = saisie[k];
         if (box->isHidden() || box->text().isEmpty())
             continue;
-        // Only whole numbers name a département: "19.5" or "7x" name none.
-        const int d = m.parNom ? departementDuNom(box->text()) : CarteDep::NumeroSaisi(box->text());
+        const int d = m.parNom ? departementDuNom(box->text()) : departementDeBoite(box->text());
         if (d == 0) {
             CarteDep::Son(u"Faute.wav"_s);
             MsgBox(m.parNom ? u"Erreur dans les noms des départements. Corriger"_s
@@ -231,7 +247,7 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
                         DepSaisi[j] = 1;
                 }
             } else {
-                if (const int d = CarteDep::NumeroSaisi(box->text()))
+                if (const int d = departementDeBoite(box->text()))
                     DepSaisi[d] = 1;
             }
         }
@@ -256,15 +272,12 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
     if (shown == 0)
         return;  // no row shown: nothing to judge (cannot happen with the tables)
 
-    // Step 7: the countdown waits while the player confirms, and only then.
-    const bool minute = c->TempsLimite();
-    if (minute)
+    // Step 7: the countdown stops for the confirmation; after "Non" the rest of the
+    // question is untimed, and the next question starts a countdown of its own.
+    if (c->TempsLimite())
         platform::setTimerEnabled(c->Timer1, false);
-    if (MsgBox(u"Confirmez vous les saisies faites ?"_s, 36, u"Confirmation"_s) == platform::vbNo) {
-        if (minute && c->instance())  // not when the window was unloaded under the box
-            platform::setTimerEnabled(c->Timer1, true);
+    if (MsgBox(u"Confirmez vous les saisies faites ?"_s, 36, u"Confirmation"_s) == platform::vbNo)
         return;
-    }
 
     // Step 8: judging, with a mark beside each shown box.
     int right = 0;
@@ -283,7 +296,7 @@ void corrigeMultiple(CarteDep* c, const Multiple& m)
                 juste = j != 0 && DepAttendu[j] == 1;
             }
         } else {
-            const int d = CarteDep::NumeroSaisi(texte);
+            const int d = departementDeBoite(texte);
             if (facile)
                 juste = c->ND[k]->text() == NomDep[d];
             else
@@ -816,7 +829,6 @@ void CarteDep::CorrigeJeux11a15()
             Compte(NbFausses, facile);
             return;
         }
-        // Only whole numbers (or "2A", "2B") name a département: "7.4" is refused.
         // After "Je ne sais pas" the text is recognised the same way, without refusal.
         const int accepte = NumeroSaisi(Rep->text());
         if (NeSaisPas == 0 && accepte == 0) {
@@ -825,7 +837,7 @@ void CarteDep::CorrigeJeux11a15()
         }
         if (TempsLimite())
             platform::setTimerEnabled(Timer1, false);
-        if (accepte == T) {
+        if (NumeroJuste(Rep->text(), accepte, T)) {
             BonneReponse(facile);
             return;
         }

@@ -125,7 +125,7 @@ void CarteDep::CorrigeJeux1a5()
         platform::setTimerEnabled(Timer1, false);
     // After "Je ne sais pas" the text is recognised as Enter would: an
     // expected answer already typed still counts.
-    const bool juste = g == 2 ? (f == n) : Egal(T, table[n]);
+    const bool juste = g == 2 ? NumeroJuste(T, f, n) : Egal(T, table[n]);
     if (juste) {
         BonneReponse(facile);
         return;
@@ -284,7 +284,7 @@ void CarteDep::CorrigeJeux6a10()
     }
     if (TempsLimite())
         platform::setTimerEnabled(Timer1, false);
-    const bool juste = g == 7 ? (r == n) : Egal(T, table[n]);
+    const bool juste = g == 7 ? NumeroJuste(T, r, n) : Egal(T, table[n]);
     if (juste) {
         BonneReponse(repeint);
         return;
