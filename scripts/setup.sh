@@ -11,7 +11,7 @@ APT_PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libzip-dev libgif-dev libchm-dev fp-utils libcanberra-dev libcanberra-pulse
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   poppler-utils locales xvfb xauth pulseaudio
 )
 

@@ -19,6 +19,8 @@ void installFontSubstitutions()
         {"Tahoma", {"DejaVu Sans Condensed", "DejaVu Sans"}},
         {"Verdana", {"DejaVu Sans", "Liberation Sans"}},
         {"Comic Sans MS", {"DejaVu Sans", "Liberation Sans"}},
+        // A chancery italic, narrower than any fallback italic.
+        {"Monotype Corsiva", {"Z003", "URW Chancery L", "TeX Gyre Chorus"}},
     };
     for (const Mapping& mapping : mappings)
         QFont::insertSubstitutions(QString::fromLatin1(mapping.design), mapping.freeFonts);

@@ -402,6 +402,34 @@ private slots:
         QCOMPARE(w->Label2->text(), figure);
     }
 
+    // Every name the label under the map can show, ink and all, within the label: its calligraphic
+    // italic leans past the letters' advance, so the drawn glyphs are measured, not the text's width.
+    void everyNameFitsTheLabel_data() { deuxFenetres(); }
+    void everyNameFitsTheLabel()
+    {
+        QFETCH(bool, regions);
+        QByteArray colonne;  // département d at row d
+        for (int d = 1; d <= 96; ++d)
+            colonne += EcritPointCarte(150, d, d);
+        ecritPixels(u"F150.dat"_s, {}, colonne);
+        StatWindow* w = ouvre(regions);
+        w->TabCarte[1]->click();
+        const QFontMetrics metriques(w->Label1->font());
+        QCOMPARE(QFontInfo(w->Label1->font()).italic(), true);
+        QStringList noms;
+        for (int d = 0; d <= 96; ++d) {  // row 0: no département there
+            survole(w, 150, d);
+            const QString nom = w->Label1->text();
+            const QRect zone = w->Label1->contentsRect();
+            const QRect encre = metriques.boundingRect(zone, int(w->Label1->alignment()), nom);
+            const QRect dessin = metriques.tightBoundingRect(nom).translated(encre.left(), encre.top() + metriques.ascent());
+            if (!zone.contains(dessin))
+                noms << nom + u" %1 in %2"_s.arg(dessin.width()).arg(zone.width());
+        }
+        QVERIFY2(noms.isEmpty(), qPrintable(noms.join(u", "_s)));
+        testkit::screenshot(w, regions ? u"DidacPop2_nom"_s : u"DidacPop_nom"_s);
+    }
+
     void outsideDamagedAndMissing_data() { deuxFenetres(); }
     void outsideDamagedAndMissing()
     {
