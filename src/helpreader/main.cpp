@@ -1,11 +1,14 @@
 // geomira-helpreader FILE: reads a compiled help file and writes what the help window shows of
 // it on standard output (the stream of platform::HelpContent). chmlib divides by zero, reads out
 // of bounds or loops forever on some damaged files; in here such a fault ends this program only,
-// and the program that asked for help tells the user the file is unreadable.
+// and the program that asked for help tells the user the file is unreadable. So does a default
+// page that cannot be laid out in reasonable time; other such pages are left out.
+#include "helpreader/PageLayout.h"
 #include "platform/ChmFile.h"
 #include "platform/HelpContent.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -60,16 +63,39 @@ HelpContent gather(const ChmFile& chm)
     return help;
 }
 
+// Leaves out whatever the help window could open as a page and not lay out in time; false when that
+// is the default topic.
+bool keepPagesThatLayOut(HelpContent* help)
+{
+    using helpreader::PageLayoutBudgetMs;
+    const helpreader::PageLayout layout;
+    if (!layout.laysOutInTime(*help, help->defaultTopic, PageLayoutBudgetMs))
+        return false;
+    const QString defaultTopic = help->defaultTopic.toLower();
+    for (const QString& path : help->paths()) {
+        if (path != defaultTopic && help->page(path) && !layout.laysOutInTime(*help, path, PageLayoutBudgetMs))
+            help->removeObject(path);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc != 2)
         return 2;
+    // Pages are laid out as the help window would, on no screen; the file's name is no option of Qt's.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    const QGuiApplication application(qtArgc, argv);
     const std::unique_ptr<ChmFile> chm = ChmFile::open(QFile::decodeName(argv[1]));
     if (!chm || chm->defaultTopic().isEmpty())
         return 1;
-    const QByteArray bytes = gather(*chm).toBytes();
+    HelpContent help = gather(*chm);
+    if (!keepPagesThatLayOut(&help))
+        return 1;
+    const QByteArray bytes = help.toBytes();
     if (bytes.size() > HelpContent::MaxSize)
         return 1;
     const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());

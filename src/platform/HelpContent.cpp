@@ -80,6 +80,14 @@ bool HelpContent::canLayOut(const QByteArray& page)
     return true;
 }
 
+const QByteArray* HelpContent::resource(const QUrl& base, const QUrl& name, bool image) const
+{
+    const QUrl url = name.isRelative() ? base.resolved(name) : name;
+    if (url.scheme() != Scheme)
+        return nullptr;
+    return image ? object(url.path()) : page(url.path());
+}
+
 bool HelpContent::addObject(const QString& path, const QByteArray& data)
 {
     if (data.size() > MaxObjectSize || objectBytes_ + data.size() > MaxObjectBytes)
@@ -87,6 +95,15 @@ bool HelpContent::addObject(const QString& path, const QByteArray& data)
     objects_.insert(key(path), data);
     objectBytes_ += data.size();
     return true;
+}
+
+void HelpContent::removeObject(const QString& path)
+{
+    const auto it = objects_.constFind(key(path));
+    if (it == objects_.cend())
+        return;
+    objectBytes_ -= it->size();
+    objects_.erase(it);
 }
 
 QUrl HelpContent::pageUrl(const QString& path)

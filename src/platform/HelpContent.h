@@ -32,12 +32,18 @@ public:
     // The same for what is laid out as text (pages, style sheets): nothing that fails canLayOut,
     // so that no page can hold the help window in its layout.
     const QByteArray* page(const QString& path) const;
+    // What the page at `base` refers to as `name` (relative to it, or a "chm:" address): an image
+    // (`image`), else a page or style sheet as page() gives it; nullptr for anything else.
+    const QByteArray* resource(const QUrl& base, const QUrl& name, bool image) const;
+    // The paths of every object kept, in lower case.
+    QStringList paths() const { return objects_.keys(); }
     // Whether Qt's rich text can parse the page in reasonable time and stack: its cost grows with
     // the square of the nesting and of the elements, and its fixed-point lengths overflow into an
     // endless layout on huge numbers (a cell spacing of 10^8 pixels).
     static bool canLayOut(const QByteArray& page);
     // Keeps the object unless it is above MaxObjectSize or the objects would pass MaxObjectBytes.
     bool addObject(const QString& path, const QByteArray& data);
+    void removeObject(const QString& path);
 
     // The address of a page in the help window: "chm:/path/page.html".
     static QUrl pageUrl(const QString& path);
@@ -57,6 +63,8 @@ public:
     static constexpr int MaxContentsDepth = 32;
     static constexpr qsizetype MaxObjectSize = 4 * 1024 * 1024;
     static constexpr qsizetype MaxObjectBytes = 8 * 1024 * 1024;
+    // The width at which the help window lays its pages out when it opens.
+    static constexpr int PageWidth = 530;
     // The whole stream: the objects and every name.
     static constexpr qsizetype MaxSize = 16 * 1024 * 1024;
 

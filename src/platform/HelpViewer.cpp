@@ -22,10 +22,7 @@ ChmBrowser::ChmBrowser(const HelpContent& help, QWidget* parent) : QTextBrowser(
 
 QVariant ChmBrowser::loadResource(int type, const QUrl& name)
 {
-    const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    if (url.scheme() != HelpContent::Scheme)
-        return {};
-    const QByteArray* data = type == QTextDocument::ImageResource ? help_.object(url.path()) : help_.page(url.path());
+    const QByteArray* data = help_.resource(source(), name, type == QTextDocument::ImageResource);
     return data ? QVariant(*data) : QVariant();
 }
 
@@ -80,11 +77,11 @@ HelpViewer::HelpViewer(HelpContent help, const QString& fileName, QWidget* owner
     splitter->addWidget(browser_);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({250, 530});
+    splitter->setSizes({250, HelpContent::PageWidth});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
-    resize(780, 560);
+    resize(250 + HelpContent::PageWidth, 560);
 
     fillContents();
     auto openItem = [this](QTreeWidgetItem* item) {
