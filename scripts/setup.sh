@@ -13,6 +13,7 @@ APT_PACKAGES=(
   libzip-dev libgif-dev libchm-dev fp-utils libcanberra-dev libcanberra-pulse
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   poppler-utils locales xvfb xauth pulseaudio
+  cups-daemon cups-client
 )
 
 missing=()

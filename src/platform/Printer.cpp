@@ -58,6 +58,12 @@ private:
     QSizeF page_;
 };
 
+// Puts the printer on its queue's own paper: Qt opens every queue on A4 when the
+// queue lists A4 at all, whatever paper the queue is set to. The border out of
+// reach follows the paper set. A queue without a driver names no paper (an
+// invalid size, which leaves the printer as it is).
+void useQueuePaper(QPrinter& printer, const QPrinterInfo& info) { printer.setPageSize(info.defaultPageSize()); }
+
 class SystemPrinter final : public Printer {
 public:
     QPageLayout paper() override
@@ -65,7 +71,9 @@ public:
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return Printer::paper();
-        const QPageLayout layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+        QPrinter printer(info, QPrinter::HighResolution);
+        useQueuePaper(printer, info);
+        const QPageLayout layout = printer.pageLayout();
         return QPageLayout(layout.pageSize(), QPageLayout::Portrait, layout.minimumMargins(), layout.units());
     }
 
@@ -83,6 +91,7 @@ public:
             setError(error, failed);
             return false;
         }
+        useQueuePaper(printer, info);
         // Qt checks a layout's margins against the printer's border as if the
         // sheet were never turned: keep the printer's own margins, paint full
         // page and keep within our frame ourselves.

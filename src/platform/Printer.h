@@ -43,7 +43,7 @@ public:
     // A text document over as many pages as it needs, keeping its fonts, sizes and colours.
     bool printDocument(const QTextDocument& document, QString* error,
                        QPageLayout::Orientation orientation = QPageLayout::Portrait);
-    // The system's default printer.
+    // The system's default printer, on its queue's paper.
     static Printer& real();
 };
 

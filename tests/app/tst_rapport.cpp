@@ -5,7 +5,9 @@
 #include "app/Sommaire.h"
 #include "app/Windows.h"
 #include "platform/Printer.h"
+#include "testkit/CupsServer.h"
 #include "testkit/Layout.h"
+#include "testkit/PdfPages.h"
 #include "testkit/Sandbox.h"
 
 #include <QPrinterInfo>
@@ -67,6 +69,7 @@ class TestRapport : public QObject {
 
     std::unique_ptr<testkit::Sandbox> sandbox;
     testkit::FakePlatform* fake = nullptr;
+    std::unique_ptr<testkit::CupsServer> cups;  // made before any look for a printer, started by the first print through it
 
     Rapport* showReport(const QString& jeu)
     {
@@ -79,12 +82,14 @@ class TestRapport : public QObject {
     }
 
 private slots:
+    void initTestCase() { cups = std::make_unique<testkit::CupsServer>(); }
     void init()
     {
         sandbox = std::make_unique<testkit::Sandbox>();
         fake = &sandbox->fake;
     }
     void cleanup() { sandbox.reset(); }
+    void cleanupTestCase() { cups.reset(); }
 
     void linesKeepTheirFormat()
     {
@@ -249,6 +254,43 @@ private slots:
         report->Imprime->click();
         QCOMPARE(fake->dialogs.shown().value(1), u"Impression impossible [48] "_s + message.arg(fake->printer.pdfPath));
         QVERIFY(report->isVisible());
+    }
+
+    // Through the printer of a print server: the report on the queue's paper, in portrait, 2 cm
+    // inside the sheet's edges, or inside the border out of the queue's reach where it is wider.
+    // Last: once the server runs, its printers are this machine's.
+    void printedOnTheQueuesPaper_data()
+    {
+        QTest::addColumn<int>("file");  // in testkit::testQueues()
+        for (int file = 0; file < testkit::testQueues().size(); ++file)
+            QTest::newRow(qPrintable(testkit::testQueues()[file].name)) << file;
+    }
+    void printedOnTheQueuesPaper()
+    {
+        QFETCH(int, file);
+        const testkit::TestQueue queue = testkit::testQueues()[file];
+        Rapport* report = showReport(u"17"_s);
+        const QString pdf = cups->printThrough(queue, [&] { report->Imprime->click(); });
+        QCOMPARE(fake->dialogs.shown().value(1), QString());  // the confirmation only
+        QVERIFY2(!pdf.isEmpty(), qPrintable(cups->fault()));
+
+        const QList<testkit::PagePdf> pages = testkit::pagesPdf(pdf);
+        QCOMPARE(pages.size(), 1);
+        const QSizeF feuille = QPageSize(queue.paper).size(QPageSize::Point);
+        QCOMPARE(pages[0].taille.toSize(), feuille.toSize());
+        const QMarginsF m = queue.outOfReach;
+        const QRectF cadre = QRectF(QPointF(), feuille).marginsRemoved(
+            QMarginsF(qMax(m.left(), 20.), qMax(m.top(), 20.), qMax(m.right(), 20.), qMax(m.bottom(), 20.)) * (72 / 25.4));
+        QStringList lignes;
+        for (const testkit::LignePdf& ligne : pages[0].lignes) {
+            lignes << ligne.texte;
+            QVERIFY2(cadre.contains(QRectF(ligne.gauche, ligne.haut, ligne.droite - ligne.gauche, ligne.bas - ligne.haut)),
+                     qPrintable(ligne.texte));
+        }
+        QCOMPARE(lignes, report->RichTextBox1->toPlainText().split(u'\n', Qt::SkipEmptyParts));
+        // From the frame's top-left corner, inside the text's own small margin.
+        const QPointF debut(pages[0].lignes[0].gauche, pages[0].lignes[0].haut);
+        QVERIFY(QRectF(cadre.topLeft(), QSizeF(5, 5)).contains(debut));
     }
 };
 

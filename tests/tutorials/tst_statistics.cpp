@@ -7,16 +7,18 @@
 #include "tutorials/DidacPop.h"
 #include "tutorials/DidacPop2.h"
 #include "tutorials/StatImpression.h"
+#include "testkit/CupsServer.h"
 #include "testkit/Layout.h"
+#include "testkit/PdfPages.h"
 
 #include <QDir>
 #include <QHeaderView>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 using namespace stats;
+using testkit::LignePdf;
+using testkit::PagePdf;
 
 namespace {
 
@@ -51,58 +53,56 @@ void verifieVue(StatWindow* w, bool regions, bool carte)
     QCOMPARE(testkit::layoutFaults(w), QString());
 }
 
-// A printed line as pdftohtml reads it back, in points: its top and bottom, its
-// font size (-1 when mixed), its texts joined and where each of them starts.
-// Blank lines are not read.
-struct LignePdf {
-    double haut = 0, bas = 0, taille = 0;
-    QString texte;
-    QMap<QString, double> debuts;
-};
-struct PagePdf {
-    QSizeF taille;
-    QList<LignePdf> lignes;
-};
-
-QList<PagePdf> pagesPdf(const QString& pdf)
-{
-    const double zoom = 3;  // its largest: positions to a third of a point
-    QProcess process;
-    process.start(u"pdftohtml"_s, {u"-xml"_s, u"-stdout"_s, u"-i"_s, u"-q"_s, u"-zoom"_s, QString::number(zoom), pdf});
-    process.waitForFinished(30000);
-    QXmlStreamReader xml(process.readAllStandardOutput());
-    QList<PagePdf> pages;
-    QMap<QString, double> tailles;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const QXmlStreamAttributes a = xml.attributes();
-        auto nombre = [&](const char* nom) { return a.value(QLatin1StringView(nom)).toDouble() / zoom; };
-        if (xml.name() == u"page") {
-            pages.append(PagePdf{QSizeF(nombre("width"), nombre("height")), {}});
-        } else if (xml.name().startsWith(u"font")) {  // the sizes of the fonts pdftohtml lists
-            tailles[a.value("id"_L1).toString()] = nombre("size");
-        } else if (xml.name() == u"text") {
-            const double haut = nombre("top"), taille = tailles.value(a.value("font"_L1).toString());
-            const QString texte = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (texte.trimmed().isEmpty())
-                continue;
-            // The texts come line after line, from the top.
-            QList<LignePdf>& lignes = pages.last().lignes;
-            if (lignes.isEmpty() || qAbs(lignes.last().haut - haut) >= 1)
-                lignes.append(LignePdf{haut, haut + nombre("height"), taille, {}, {}});
-            LignePdf& ligne = lignes.last();
-            ligne.texte += (ligne.texte.isEmpty() ? u""_s : u" "_s) + texte;
-            ligne.debuts[texte.trimmed()] = nombre("left");
-            if (ligne.taille != taille)
-                ligne.taille = -1;
-        }
-    }
-    return pages;
-}
-
 // Moves the mouse to a map pixel as the map's mouse-move event reports it (twips).
 void survole(StatWindow* w, int x, int y) { w->CarteImg_MouseMove(0, 0, float(x * 15), float(y * 15)); }
+
+// A table printed in `pdf` on a sheet of the paper whose printer cannot reach the
+// border `horsDePortee` (portrait, mm): `rangs` rows on each page, in the list's order,
+// under the heading and above the dated footer, on 44 lines a page within the frame.
+void verifieTableau(const QString& pdf, StatWindow* w, bool regions, QPageSize::PageSizeId papier,
+                    const QMarginsF& horsDePortee, const QList<int>& rangs)
+{
+    const QList<PagePdf> pages = testkit::pagesPdf(pdf);
+    QCOMPARE(pages.size(), rangs.size());
+    // The landscape page lies on the sheet turned a quarter anticlockwise; 5 mm at least all round.
+    const QMarginsF m = horsDePortee;
+    const QSizeF feuille = QPageSize(papier).size(QPageSize::Point).transposed();
+    const QRectF zone = QRectF(QPointF(), feuille).marginsRemoved(
+        QMarginsF(qMax(m.bottom(), 5.), qMax(m.left(), 5.), qMax(m.top(), 5.), qMax(m.right(), 5.)) * (72 / 25.4));
+    const QStringList noms = colonne(w->ListDept, regions ? 0 : 1);
+    const QStringList prefectures = colonne(w->ListDept, regions ? 7 : 8);
+    // The last column, "Préfecture", starts where its share of the printable width begins.
+    const double debutPrefecture = zone.left() + zone.width() * (1 - 1900.0 / (regions ? 11200 : 11341));
+    int rang = 0;
+    double pas = 0;
+    for (int p = 0; p < pages.size(); ++p) {
+        const QList<LignePdf>& lignes = pages[p].lignes;
+        QCOMPARE(pages[p].taille.toSize(), feuille.toSize());
+        QCOMPARE(lignes.size(), rangs[p] + 2);
+        QVERIFY(lignes.front().texte.startsWith(regions ? u"Nom"_s : u"N°"_s));
+        for (int i = 1; i <= rangs[p]; ++i, ++rang) {
+            QVERIFY2(lignes[i].texte.contains(noms[rang]), qPrintable(lignes[i].texte));
+            QVERIFY(qAbs(lignes[i].debuts.value(prefectures[rang], -1) - debutPrefecture) < 1);
+        }
+        QCOMPARE(lignes.last().texte, u"Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"_s);
+        for (const LignePdf& ligne : lignes)
+            QCOMPARE(ligne.taille, &ligne == &lignes.last() ? 10.0 : 11.0);
+        // A blank line before the footer: 11 points at a page break, 10 at the end.
+        pas = (lignes[rangs[p]].haut - lignes[1].haut) / (rangs[p] - 1);
+        const double blanc = p + 1 < pages.size() ? 11 : 10;
+        QVERIFY(qAbs(lignes.last().haut - lignes[rangs[p]].haut - pas * (1 + blanc / 11)) < 0.5);
+        // Every line within the frame, drawn closer than the font's own pitch only when the page is short.
+        for (const LignePdf& ligne : lignes)
+            QVERIFY2(zone.adjusted(-1, -1, 1, 1).contains(QRectF(ligne.gauche, ligne.haut, ligne.droite - ligne.gauche,
+                                                                 ligne.bas - ligne.haut)),
+                     qPrintable(ligne.texte));
+        QVERIFY(pas < 12.75);
+    }
+    QCOMPARE(rang, noms.size());
+    // The first page opens on a blank line, the others on the heading.
+    if (pages.size() > 1)
+        QVERIFY(qAbs(pages[0].lignes[0].haut - pages[1].lignes[0].haut - pas) < 0.5);
+}
 
 } // namespace
 
@@ -110,9 +110,24 @@ class TestStatistics : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testkit::Sandbox> sandbox;
+    std::unique_ptr<testkit::CupsServer> cups;  // made before any look for a printer, started by the first print through it
+
+    // Prints the table on 5 December 2026 at 17:04, the confirmation answered Yes.
+    void imprime(StatWindow* w)
+    {
+        sandbox->fake.clock.fixed = QDateTime(QDate(2026, 12, 5), QTime(17, 4));
+        w->Impression->click();
+        QCOMPARE(sandbox->fake.dialogs.shown().value(1), QString());  // the confirmation only
+        QCOMPARE(sandbox->fake.dialogs.boxes.size(), 1);
+        QCOMPARE(sandbox->fake.screen.mousePointer(), int(platform::vbDefault));
+    }
 
 private slots:
-    void initTestCase() { Cle = QString::fromLatin1(kCleValue); }
+    void initTestCase()
+    {
+        Cle = QString::fromLatin1(kCleValue);
+        cups = std::make_unique<testkit::CupsServer>();
+    }
     void init()
     {
         testkit::pinRowLocale();
@@ -531,51 +546,37 @@ private slots:
     {
         QFETCH(bool, regions); QFETCH(int, tri); QFETCH(QPageSize::PageSizeId, papier); QFETCH(QMarginsF, horsDePortee);
         QFETCH(QList<int>, rangs);
-        sandbox->fake.clock.fixed = QDateTime(QDate(2026, 12, 5), QTime(17, 4));
         const QString pdf = sandbox->fake.printer.pdfPath = sandbox->folder.filePath(u"tableau.pdf"_s);
         sandbox->fake.printer.sheet = QPageLayout(QPageSize(papier), QPageLayout::Portrait, horsDePortee, QPageLayout::Millimeter);
         StatWindow* w = ouvre(regions);
         if (tri)
             w->ListDept_ColumnClick(tri);
-        w->Impression->click();
-        QCOMPARE(sandbox->fake.dialogs.boxes.size(), 1);  // the confirmation only
-        QCOMPARE(sandbox->fake.screen.mousePointer(), int(platform::vbDefault));
+        imprime(w);
         if (const QString shots = qEnvironmentVariable("GEOMIRA_SCREENSHOTS"); !shots.isEmpty())
             QFile::copy(pdf, QDir(shots).filePath(QTest::currentDataTag() + u".pdf"_s));
-        const QList<PagePdf> pages = pagesPdf(pdf);
-        QCOMPARE(pages.size(), rangs.size());
-        // The landscape page lies on the sheet turned a quarter anticlockwise; 5 mm at least all round.
-        const QMarginsF m = horsDePortee;
-        const QSizeF feuille = QPageSize(papier).size(QPageSize::Point).transposed();
-        const QRectF zone = QRectF(QPointF(), feuille).marginsRemoved(
-            QMarginsF(qMax(m.bottom(), 5.), qMax(m.left(), 5.), qMax(m.top(), 5.), qMax(m.right(), 5.)) * (72 / 25.4));
-        const QStringList noms = colonne(w->ListDept, regions ? 0 : 1);
-        const QStringList prefectures = colonne(w->ListDept, regions ? 7 : 8);
-        // The last column, "Préfecture", starts where its share of the printable width begins.
-        const double debutPrefecture = zone.left() + zone.width() * (1 - 1900.0 / (regions ? 11200 : 11341));
-        int rang = 0;
-        for (int p = 0; p < pages.size(); ++p) {
-            const QList<LignePdf>& lignes = pages[p].lignes;
-            QCOMPARE(pages[p].taille.toSize(), feuille.toSize());
-            QCOMPARE(lignes.size(), rangs[p] + 2);
-            QVERIFY(lignes.front().texte.startsWith(regions ? u"Nom"_s : u"N°"_s));
-            for (int i = 1; i <= rangs[p]; ++i, ++rang) {
-                QVERIFY2(lignes[i].texte.contains(noms[rang]), qPrintable(lignes[i].texte));
-                QVERIFY(qAbs(lignes[i].debuts.value(prefectures[rang], -1) - debutPrefecture) < 1);
-            }
-            QCOMPARE(lignes.last().texte, u"Imprimé le  5/ 12/ 2026 à  17 h 4 - Geomira"_s);
-            for (const LignePdf& ligne : lignes)
-                QCOMPARE(ligne.taille, &ligne == &lignes.last() ? 10.0 : 11.0);
-            // A blank line before the footer: 11 points at a page break, 10 at the end.
-            const double pas = (lignes[rangs[p]].haut - lignes[1].haut) / (rangs[p] - 1);
-            const double blanc = p + 1 < pages.size() ? 11 : 10;
-            QVERIFY(qAbs(lignes.last().haut - lignes[rangs[p]].haut - pas * (1 + blanc / 11)) < 0.5);
-            // Every line within the frame, drawn closer than the font's own pitch only when the page is short.
-            QVERIFY(lignes.front().haut > zone.top() - 1 && lignes.last().bas < zone.bottom() + 1);
-            QVERIFY(pas < 12.75);
-        }
-        QCOMPARE(rang, noms.size());
+        verifieTableau(pdf, w, regions, papier, horsDePortee, rangs);
     }
+
+    // Through the printer of a print server: the queue's paper and printable area.
+    void printedOnTheQueuesPaper_data()
+    {
+        QTest::addColumn<bool>("regions");
+        QTest::addColumn<int>("file");  // in testkit::testQueues()
+        for (int file = 0; file < testkit::testQueues().size(); ++file)
+            for (bool regions : {false, true})
+                QTest::addRow("%s, %s", regions ? "DidacPop2" : "DidacPop", qPrintable(testkit::testQueues()[file].name))
+                    << regions << file;
+    }
+    void printedOnTheQueuesPaper()
+    {
+        QFETCH(bool, regions); QFETCH(int, file);
+        const testkit::TestQueue queue = testkit::testQueues()[file];
+        StatWindow* w = ouvre(regions);
+        const QString pdf = cups->printThrough(queue, [&] { imprime(w); });
+        QVERIFY2(!pdf.isEmpty(), qPrintable(cups->fault()));
+        verifieTableau(pdf, w, regions, queue.paper, queue.outOfReach, regions ? QList<int>{22} : QList<int>{39, 40, 17});
+    }
+    void cleanupTestCase() { cups.reset(); }
 };
 
 QTEST_MAIN(TestStatistics)
