@@ -15,6 +15,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -34,29 +35,16 @@ struct Sound {
     std::vector<float> samples;
 };
 
-std::vector<float> samplesOf(const QByteArray& wav)
+// 16-bit samples as fractions of full scale.
+std::vector<float> samplesOf(const QByteArray& pcm)
 {
-    std::vector<float> samples;
-    for (qsizetype at = 12; at + 8 <= wav.size();) {
-        const qsizetype size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
-        if (wav.mid(at, 4) == "data") {
-            for (qsizetype i = at + 8; i + 1 < qMin(wav.size(), at + 8 + size); i += 2)
-                samples.push_back(qFromLittleEndian<qint16>(wav.constData() + i) / 32768.0f);
-            break;
-        }
-        at += 8 + size + (size & 1);
-    }
+    std::vector<float> samples(pcm.size() / 2);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = qFromLittleEndian<qint16>(pcm.constData() + 2 * i) / 32768.0f;
     return samples;
 }
 
-double dot(const float* a, const float* b, qsizetype n)
-{
-    double sum = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        sum += double(a[i]) * b[i];
-    return sum;
-}
-
+double dot(const float* a, const float* b, qsizetype n) { return std::inner_product(a, a + n, b, 0.0); }
 double likeness(const float* a, const float* b, qsizetype n) { return dot(a, b, n) / std::sqrt(dot(a, a, n) * dot(b, b, n) + 1e-20); }
 
 // The sounds of a recording in order, each named by its file, followed by
@@ -64,9 +52,8 @@ double likeness(const float* a, const float* b, qsizetype n) { return dot(a, b, 
 QStringList recognise(const std::vector<float>& y, const std::vector<Sound>& sounds)
 {
     QStringList heard;
-    const qsizetype end = qsizetype(y.size()) - kWindow - kSearch;
-    qsizetype at = 0, previousEnd = 0;
-    while (at < end) {
+    const auto size = qsizetype(y.size());
+    for (qsizetype at = 0, previousEnd = 0; at < size - kWindow - kSearch;) {
         if (dot(&y[at], &y[at], kWindow) < kWindow * 1e-6) {
             at += kBlock / 4;  // silence
             continue;
@@ -74,8 +61,7 @@ QStringList recognise(const std::vector<float>& y, const std::vector<Sound>& sou
         const Sound* sound = nullptr;
         double best = 0.8;
         for (const Sound& candidate : sounds) {
-            const double l = likeness(&y[at], candidate.samples.data() + kSkip, kWindow);
-            if (l > best)
+            if (const double l = likeness(&y[at], &candidate.samples[kSkip], kWindow); l > best)
                 best = l, sound = &candidate;
         }
         if (!sound) {
@@ -85,89 +71,55 @@ QStringList recognise(const std::vector<float>& y, const std::vector<Sound>& sou
         // Where the whole sound fits best: a steady tone also matches itself a
         // period away. A sound may begin within the last blocks of the one it cuts.
         const std::vector<float>& t = sound->samples;
-        const qsizetype length = qMin(qsizetype(t.size()) - kSkip, qsizetype(y.size()) - at - kSearch);
+        const auto length = qsizetype(t.size());
         qsizetype start = at - kSkip;
         best = -1;
-        for (qsizetype s = std::max({at - kSkip - kSearch, previousEnd - 2 * kBlock, qsizetype(0)}); s <= at - kSkip + kSearch;
-             ++s) {
-            const double l = likeness(&y[s + kSkip], t.data() + kSkip, length);
+        for (qsizetype s = std::max({at - kSkip - kSearch, previousEnd - 2 * kBlock, qsizetype(0)}); s <= at - kSkip + kSearch; ++s) {
+            const double l = likeness(&y[s + kSkip], &t[kSkip], qMin(length, size - s) - kSkip);
             if (l > best)
                 best = l, start = s;
         }
         // Heard up to two blocks in a row that are missing or unlike the file.
-        qsizetype block = 1, misses = 0;
-        for (; block * kBlock < qsizetype(t.size()) && start + (block + 1) * kBlock <= qsizetype(y.size()); ++block) {
-            const qsizetype n = qMin(kBlock, qsizetype(t.size()) - block * kBlock);
-            const float* got = &y[start + block * kBlock];
-            const float* want = &t[block * kBlock];
-            const double wanted = dot(want, want, n), got2 = dot(got, got, n);
-            const bool missing = wanted < n * 1e-6 ? got2 > 9 * wanted + n * 1e-6
-                                                    : likeness(got, want, n) < 0.5 || got2 < wanted / 10 || got2 > wanted * 10;
-            if (!missing)
-                misses = 0;
-            else if (++misses == 2) {
-                --block;
-                break;
-            }
+        qsizetype block = 1;
+        for (int misses = 0; block * kBlock < length && start + (block + 1) * kBlock <= size && misses < 2; ++block) {
+            const qsizetype n = qMin(kBlock, length - block * kBlock);
+            const float *got = &y[start + block * kBlock], *want = &t[block * kBlock];
+            const double wanted = dot(want, want, n), level = dot(got, got, n);
+            const bool missing = wanted < n * 1e-6 ? level > 9 * wanted + n * 1e-6
+                                                    : likeness(got, want, n) < 0.5 || level < wanted / 10 || level > wanted * 10;
+            misses = missing ? misses + 1 : 0;
+            if (misses == 2)
+                block -= 2;
         }
-        const qsizetype played = qMin(block * kBlock, qsizetype(t.size()));
-        heard << (played + 2 * kBlock > qsizetype(t.size()) ? sound->name : sound->name + u" cut"_s);
+        const qsizetype played = qMin(block * kBlock, length);
+        heard << (played + 2 * kBlock > length ? sound->name : sound->name + u" cut"_s);
         previousEnd = start + played;
         at = qMax(at + kBlock, start + qMax(played, 2 * kBlock));
     }
     return heard;
 }
 
-// The sink's monitor, recorded from the start of the test.
-class Recorder {
-public:
-    bool start()
-    {
-        // A short latency keeps the null sink from rendering seconds ahead;
-        // when it does, its monitor loses even sounds that nothing cut.
-        process_.start(u"parecord"_s, {u"--device=@DEFAULT_MONITOR@"_s, u"--raw"_s, u"--format=s16le"_s, u"--channels=1"_s,
-                                       u"--rate=%1"_s.arg(kRate), u"--latency-msec=10"_s});
-        // Recording has begun once samples come.
-        return process_.waitForStarted() && QTest::qWaitFor([this] { return position() > kRate / 5; }, 10000);
-    }
-    ~Recorder()
-    {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    qsizetype position()
-    {
-        data_ += process_.readAllStandardOutput();
-        return data_.size() / 2;
-    }
-    std::vector<float> since(qsizetype mark)
-    {
-        std::vector<float> samples;
-        for (qsizetype i = mark; i < position(); ++i)
-            samples.push_back(qFromLittleEndian<qint16>(data_.constData() + 2 * i) / 32768.0f);
-        return samples;
-    }
-
-private:
-    QProcess process_;
-    QByteArray data_;
-};
-
 } // namespace
 
 class TestHeard : public QObject {
     Q_OBJECT
     QTemporaryDir folder_;
-    Recorder recorder_;
+    QProcess recorder_;  // the sink's monitor
+    QByteArray recorded_;
     std::vector<Sound> sounds_;
     // Boxes stay open half a second: the sound of a verdict is heard under its box.
     driving::BoxAnswerer boxes_{500};
 
+    qsizetype recordedBytes()
+    {
+        recorded_ += recorder_.readAllStandardOutput();
+        return recorded_.size() & ~1;
+    }
     // What was heard from a mark to a second of silence after the last sound.
     QString heardSince(qsizetype mark)
     {
         QTest::qWait(1000);
-        return recognise(recorder_.since(mark), sounds_).join(u", "_s);
+        return recognise(samplesOf(recorded_.mid(mark, recordedBytes() - mark)), sounds_).join(u", "_s);
     }
 
     void playToTheEnd(int game, int seconds, const std::function<void(CarteDep*)>& answer)
@@ -193,10 +145,15 @@ private slots:
         for (const QString& name : {u"Message.wav"_s, u"Erreur.wav"_s, u"Faute.wav"_s, u"clock.wav"_s, u"beep.wav"_s}) {
             QFile file(QDir(from).filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            sounds_.push_back({name, samplesOf(file.readAll())});
+            sounds_.push_back({name, samplesOf(file.readAll().mid(44))});  // past the plain header of our files
             QVERIFY(sounds_.back().samples.size() > size_t(kSkip + kWindow));
         }
-        QVERIFY2(recorder_.start(), "parecord records nothing from the null sink");
+        // A short latency keeps the null sink from rendering seconds ahead;
+        // when it does, its monitor loses even sounds that nothing cut.
+        recorder_.start(u"parecord"_s, {u"--device=@DEFAULT_MONITOR@"_s, u"--raw"_s, u"--format=s16le"_s, u"--channels=1"_s,
+                                        u"--rate=%1"_s.arg(kRate), u"--latency-msec=10"_s});
+        QVERIFY2(recorder_.waitForStarted() && QTest::qWaitFor([this] { return recordedBytes() > kRate; }, 10000),
+                 "parecord records nothing from the null sink");
         win::Geomira.Show();
         win::Geomira->Label3_Click();
         QTRY_VERIFY(driving::hubShown());
@@ -206,7 +163,7 @@ private slots:
     {
         // Six seconds: the opening tick and the next at 5 tick, the last four
         // beep, and the time-over sound cuts the fourth beep as it starts.
-        const qsizetype mark = recorder_.position();
+        const qsizetype mark = recordedBytes();
         playToTheEnd(1, 6, [](CarteDep*) {});
         QString heard = heardSince(mark);
         heard.replace(u"beep.wav cut, Erreur.wav"_s, u"Erreur.wav"_s);
@@ -215,7 +172,7 @@ private slots:
 
     void refusedAnswerWithTheSoundSwitchedOff()
     {
-        const qsizetype mark = recorder_.position();
+        const qsizetype mark = recordedBytes();
         win::Sommaire->Horloge->click();
         playToTheEnd(1, 3, [](CarteDep* quiz) {
             quiz->Rep->setText(u"Paris2"_s);
@@ -227,14 +184,19 @@ private slots:
 
     void aSoundCutByTheNext()
     {
-        const qsizetype mark = recorder_.position();
+        const qsizetype mark = recordedBytes();
         platform::PlaySound(platform::appFile(u"Erreur.wav"_s));
         QTest::qWait(200);
         platform::PlaySound(platform::appFile(u"Message.wav"_s));
         QCOMPARE(heardSince(mark), u"Erreur.wav cut, Message.wav"_s);
     }
 
-    void cleanupTestCase() { win::UnloadAll(); }
+    void cleanupTestCase()
+    {
+        win::UnloadAll();
+        recorder_.kill();
+        recorder_.waitForFinished();
+    }
 };
 
 QTEST_MAIN(TestHeard)
