@@ -12,7 +12,7 @@ APT_PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libzip-dev libgif-dev libchm-dev fp-utils libcanberra-dev libcanberra-pulse
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35
-  poppler-utils locales xvfb xauth pulseaudio
+  poppler-utils locales xvfb xauth pulseaudio pulseaudio-utils
   cups-daemon cups-client
 )
 

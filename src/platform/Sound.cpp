@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <canberra.h>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
 
 namespace platform {
 
@@ -55,58 +62,129 @@ bool plausibleWave(const QString& path)
 
 namespace {
 
+// How long quitting waits for the sound thread: against a server that stopped
+// answering, a libpulse call waits half a minute.
+constexpr auto kQuitWait = std::chrono::seconds(2);
+
+// What the window's thread and the sound thread share; the sound thread keeps
+// its own reference, so that the channel outlives the program's objects if need be.
+struct Channel {
+    std::mutex mutex;
+    std::condition_variable changed;
+    // The sound to start next. A sound still waiting when another comes would
+    // be cut as it starts: only the newest waits.
+    std::string next;
+    bool stopping = false;
+    bool ended = false;
+};
+
+bool openContext(ca_context*& context, const std::string& applicationName)
+{
+    if (ca_context_create(&context) == CA_SUCCESS && ca_context_set_driver(context, "pulse") == CA_SUCCESS
+        && ca_context_change_props(context, CA_PROP_APPLICATION_NAME, applicationName.c_str(), nullptr) == CA_SUCCESS
+        && ca_context_open(context) == CA_SUCCESS)
+        return true;
+    if (context)
+        ca_context_destroy(context);
+    context = nullptr;
+    return false;
+}
+
+// The sound thread: every libcanberra call is made here, since any of them may
+// wait on the sound server. Without a server it stays silent and does not try
+// again. A new sound cuts the one still playing, as a single sound channel
+// does; the cancel names the sound it cuts, never the new one.
+void serve(std::shared_ptr<Channel> channel, std::string applicationName)
+{
+    ca_context* context = nullptr;
+    bool unavailable = false;
+    uint32_t id = 0;
+    std::unique_lock lock(channel->mutex);
+    for (;;) {
+        channel->changed.wait(lock, [&] { return channel->stopping || !channel->next.empty(); });
+        if (channel->stopping)
+            break;
+        const std::string file = std::exchange(channel->next, {});
+        lock.unlock();
+        if (!context && !unavailable)
+            unavailable = !openContext(context, applicationName);
+        if (context) {
+            if (id != 0)
+                ca_context_cancel(context, id);
+            ca_context_play(context, ++id, CA_PROP_MEDIA_FILENAME, file.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL,
+                            "never", nullptr);
+        }
+        lock.lock();
+    }
+    lock.unlock();
+    if (context)
+        ca_context_destroy(context);
+    lock.lock();
+    channel->ended = true;
+    channel->changed.notify_all();
+}
+
 // Event sounds through libcanberra's PulseAudio driver, streamed from their
-// files. Its context lives within the application: opened at the first sound,
-// destroyed before the application object goes, so that the audio thread and
-// its server connection end while everything they use still exists.
+// files by a thread of their own, so that no sound ever holds up the windows.
+// The thread lives within the application: started at the first sound, ended
+// with its server connection before the application object goes.
 class CanberraSound final : public Sound {
 public:
+    ~CanberraSound() override
+    {
+        if (thread_.joinable())
+            thread_.detach();
+    }
+
     void play(const QString& path) override
     {
-        if (!QCoreApplication::instance() || !plausibleWave(path) || !open())
+        if (!QCoreApplication::instance() || !plausibleWave(path))
             return;
-        // A new sound cuts the one still playing, as a single sound channel does.
-        ca_context_cancel(context_, kChannel);
-        ca_context_play(context_, kChannel, CA_PROP_MEDIA_FILENAME,
-                        QFile::encodeName(QFileInfo(path).absoluteFilePath()).constData(),
-                        CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
+        start();
+        {
+            std::lock_guard lock(channel_->mutex);
+            channel_->next = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+        }
+        channel_->changed.notify_all();
     }
 
     void close()
     {
-        if (context_)
-            ca_context_destroy(context_);
-        context_ = nullptr;
+        if (!thread_.joinable())
+            return;
+        std::unique_lock lock(channel_->mutex);
+        channel_->stopping = true;
+        channel_->changed.notify_all();
+        const bool ended = channel_->changed.wait_for(lock, kQuitWait, [&] { return channel_->ended; });
+        lock.unlock();
+        // A thread still waiting on the server is left to end by itself once
+        // libpulse gives up, or with the process: it touches nothing but its
+        // channel and its own libcanberra context.
+        if (ended)
+            thread_.join();
+        else
+            thread_.detach();
+        channel_.reset();
     }
 
 private:
-    static constexpr uint32_t kChannel = 1;
-
-    bool open()
+    void start()
     {
         if (watching_ != QCoreApplication::instance()) {
             watching_ = QCoreApplication::instance();
-            unavailable_ = false;
             QObject::connect(watching_, &QCoreApplication::aboutToQuit, watching_, &closeRealSound);
             // An application that ends without running its event loop.
             qAddPostRoutine(&closeRealSound);
         }
-        if (context_ || unavailable_)
-            return context_ != nullptr;
-        // Without a sound server the program stays silent; it does not try again each time.
-        const QByteArray name = QCoreApplication::applicationName().toUtf8();
-        if (ca_context_create(&context_) != CA_SUCCESS || ca_context_set_driver(context_, "pulse") != CA_SUCCESS
-            || ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, name.constData(), nullptr) != CA_SUCCESS
-            || ca_context_open(context_) != CA_SUCCESS) {
-            close();
-            unavailable_ = true;
+        if (!thread_.joinable()) {
+            channel_ = std::make_shared<Channel>();
+            thread_ = std::thread(serve, channel_, QCoreApplication::applicationName().toStdString());
         }
-        return context_ != nullptr;
     }
     static void closeRealSound();
 
-    ca_context* context_ = nullptr;
-    bool unavailable_ = false;
+    std::shared_ptr<Channel> channel_;
+    std::thread thread_;
     QCoreApplication* watching_ = nullptr;
 };
 

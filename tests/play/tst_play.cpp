@@ -3,6 +3,7 @@
 // game of each block to its end, each tutorial, then quitting from the hub.
 // The boxes are answered from the event loop, some only after ticks have
 // come under them. Passes when every step ran and the process ends with 0.
+#include "Driving.h"
 #include "app/Application.h"
 #include "app/Didacticiel.h"
 #include "app/Geomira.h"
@@ -19,7 +20,6 @@
 #include "tutorials/DidacPop2.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
@@ -35,40 +35,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using driving::hubShown;
+
 struct Step {
     const char* what;
     std::function<bool()> ready;
     std::function<void()> act;
 };
-
-bool hubShown() { return win::Sommaire.isVisible() && !win::CarteDep.isLoaded() && !win::Menu.isLoaded(); }
-
-// Picks a game in the chooser: one question, easy, with the shortest limit.
-void choose(int game)
-{
-    Menu* menu = win::Menu.ifLoaded();
-    menu->ListView1->setCurrentItem(menu->ListView1->topLevelItem(game - 1));
-    menu->ListView1_Click();
-    menu->Niveau[0]->click();
-    menu->Tps[1]->click();
-    menu->Sec->setText(u"3"_s);
-    menu->NbQuest[0]->click();
-    menu->ListNbQ->setCurrentIndex(0);
-    menu->JoueOK->click();
-}
-
-// Copies the application folder but its data files, which the first launch unpacks.
-void copyWithoutData(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        if (!target.endsWith(u".dat"_s))
-            QFile::copy(file, target);
-    }
-}
 
 class Player : public QObject {
 public:
@@ -146,13 +119,8 @@ std::deque<Step> script()
 {
     const auto quiz = [] { return win::CarteDep.isLoaded() && win::CarteDep.ifLoaded()->isVisible(); };
     const auto toGame = [](int game) {
-        return Step{"a game", hubShown, [game] {
-                        win::Sommaire->Play->click();
-                        QTimer::singleShot(0, [game] {
-                            if (win::Menu.isVisible())
-                                choose(game);
-                        });
-                    }};
+        // One question, easy, with the shortest limit.
+        return Step{"a game", hubShown, [game] { driving::playGame(game, 0, 3); }};
     };
     std::deque<Step> steps = {
         {"title screen", [] { return true; }, [] { win::Geomira.Show(); }},
@@ -232,7 +200,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     PrepareApplication(app);
     QTemporaryDir folder;
-    copyWithoutData(qEnvironmentVariable("GEOMIRA_APP_DIR"), folder.path());
+    driving::copyWithoutData(qEnvironmentVariable("GEOMIRA_APP_DIR"), folder.path());
     platform::setAppPath(folder.path());
 
     Player player(script());
